@@ -1,0 +1,232 @@
+#include "cli/cli_options.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+enum OptionKind { kInteger, kReal, kFileName };
+
+struct OptionSpec {
+    const char* name;
+    OptionKind kind;
+    GearField field;
+    const char* meaning;
+};
+
+static const OptionSpec kOptions[] = {
+    {"--teeth", kInteger, kFieldToothCount, "number of teeth, 1 to 9999"},
+    {"--module", kReal, kFieldModule, "module in drawing units, above 0"},
+    {"--pressure-angle", kReal, kFieldPressureAngle, "pressure angle in degrees, 0 < a < 90"},
+    {"--shift", kReal, kFieldProfileShift, "profile shift coefficient x"},
+    {"--addendum", kReal, kFieldAddendum, "addendum coefficient"},
+    {"--dedendum", kReal, kFieldDedendum, "dedendum coefficient"},
+    {"--tip-radius", kReal, kFieldToolTipRadius, "cutter tip radius coefficient, 0 or more"},
+    {"--involute-divisions", kInteger, kFieldInvoluteDivisions, "involute segments, 1 to 100"},
+    {"--fillet-divisions", kInteger, kFieldFilletDivisions, "fillet segments, 1 to 70"},
+    {"-o", kFileName, kFieldNone, "script file to write (script only), default test.scr"},
+};
+
+const char* OptionOfField(GearField field) {
+    for (const OptionSpec& option : kOptions) {
+        if (option.field == field && field != kFieldNone) {
+            return option.name;
+        }
+    }
+    return "";
+}
+
+static void DescribeDefault(const OptionSpec& option, const GearParameters& d, char* text,
+                            size_t size) {
+    switch (option.field) {
+        case kFieldToothCount:
+            snprintf(text, size, "%d", d.toothCount);
+            return;
+        case kFieldModule:
+            snprintf(text, size, "%g", d.module);
+            return;
+        case kFieldPressureAngle:
+            snprintf(text, size, "%g", d.pressureAngleDeg);
+            return;
+        case kFieldProfileShift:
+            snprintf(text, size, "%g", d.profileShiftCoef);
+            return;
+        case kFieldAddendum:
+            snprintf(text, size, "%g", d.addendumCoef);
+            return;
+        case kFieldDedendum:
+            snprintf(text, size, "%g", d.dedendumCoef);
+            return;
+        case kFieldToolTipRadius:
+            snprintf(text, size, "%g", d.toolTipRadiusCoef);
+            return;
+        case kFieldInvoluteDivisions:
+            snprintf(text, size, "%d", d.involuteDivisions);
+            return;
+        case kFieldFilletDivisions:
+            snprintf(text, size, "%d", d.filletDivisions);
+            return;
+        case kFieldNone:
+            break;
+    }
+    snprintf(text, size, "test.scr");
+}
+
+void PrintUsage() {
+    printf(
+        "usage: involute profile [options]\n"
+        "       involute script [options] [-o FILE]\n"
+        "\n"
+        "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
+        "         as CSV, numbers with 17 significant digits\n"
+        "script   writes the CAD drawing script of the whole gear (CR LF line ends)\n"
+        "\n"
+        "options (default in brackets):\n");
+    const GearParameters defaults = DefaultGearParameters();
+    for (const OptionSpec& option : kOptions) {
+        char value[32];
+        DescribeDefault(option, defaults, value, sizeof value);
+        printf("  %-22s %s [%s]\n", option.name, option.meaning, value);
+    }
+    printf(
+        "\nThe tooth depth, tip and root radii must be positive, the tip circle must lie outside\n"
+        "the base circle, the cutter rounding's centre below the pitch line and inside half the\n"
+        "cutter tooth, and the tooth must not become pointed. Coefficients and the module lie\n"
+        "within -1000000 and 1000000.\n");
+}
+
+static bool ReadInteger(const char* text, int* value) {
+    char* end = nullptr;
+    errno = 0;
+    const long v = strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) {
+        return false;
+    }
+    *value = static_cast<int>(v);
+    return true;
+}
+
+static bool ReadReal(const char* text, double* value) {
+    char* end = nullptr;
+    const double v = strtod(text, &end);
+    if (end == text || *end != '\0') {
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+static bool StoreValue(const OptionSpec& option, const char* text, CliRequest* request) {
+    GearParameters& p = request->parameters;
+    int integer = 0;
+    double real = 0;
+    if (option.kind == kFileName) {
+        request->outputFile = text;
+        return true;
+    }
+    if (option.kind == kInteger ? !ReadInteger(text, &integer) : !ReadReal(text, &real)) {
+        fprintf(stderr, "involute: %s: '%s' is not %s\n", option.name, text,
+                option.kind == kInteger ? "a whole number" : "a number");
+        return false;
+    }
+    switch (option.field) {
+        case kFieldToothCount:
+            p.toothCount = integer;
+            break;
+        case kFieldModule:
+            p.module = real;
+            break;
+        case kFieldPressureAngle:
+            p.pressureAngleDeg = real;
+            break;
+        case kFieldProfileShift:
+            p.profileShiftCoef = real;
+            break;
+        case kFieldAddendum:
+            p.addendumCoef = real;
+            break;
+        case kFieldDedendum:
+            p.dedendumCoef = real;
+            break;
+        case kFieldToolTipRadius:
+            p.toolTipRadiusCoef = real;
+            break;
+        case kFieldInvoluteDivisions:
+            p.involuteDivisions = integer;
+            break;
+        case kFieldFilletDivisions:
+            p.filletDivisions = integer;
+            break;
+        case kFieldNone:
+            break;
+    }
+    return true;
+}
+
+static const OptionSpec* FindOption(const char* name, size_t length) {
+    for (const OptionSpec& option : kOptions) {
+        if (strlen(option.name) == length && strncmp(option.name, name, length) == 0) {
+            return &option;
+        }
+    }
+    if (length == 8 && strncmp(name, "--output", 8) == 0) {
+        return &kOptions[sizeof kOptions / sizeof kOptions[0] - 1];
+    }
+    return nullptr;
+}
+
+static bool ParseOptions(int argc, char** argv, CliRequest* request) {
+    for (int a = 2; a < argc; a++) {
+        const char* word = argv[a];
+        if (strcmp(word, "--help") == 0 || strcmp(word, "-h") == 0) {
+            request->command = kCommandHelp;
+            return true;
+        }
+        // Both "--teeth 12" and "--teeth=12".
+        const char* equals = strchr(word, '=');
+        const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
+        const OptionSpec* option = FindOption(word, length);
+        if (option == nullptr || (option->kind == kFileName && request->command != kCommandScript)) {
+            fprintf(stderr, "involute: unknown option '%s' (see involute --help)\n", word);
+            return false;
+        }
+        const char* value = equals != nullptr ? equals + 1 : nullptr;
+        if (value == nullptr) {
+            if (a + 1 >= argc) {
+                fprintf(stderr, "involute: %s needs a value\n", option->name);
+                return false;
+            }
+            value = argv[++a];
+        }
+        if (!StoreValue(*option, value, request)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
+    request->command = kCommandNone;
+    request->parameters = DefaultGearParameters();
+    request->outputFile = "test.scr";
+    if (argc < 2) {
+        fprintf(stderr, "involute: say profile or script (see involute --help)\n");
+        return false;
+    }
+    const char* command = argv[1];
+    if (strcmp(command, "--help") == 0 || strcmp(command, "-h") == 0 ||
+        strcmp(command, "help") == 0) {
+        request->command = kCommandHelp;
+        return true;
+    }
+    if (strcmp(command, "profile") == 0) {
+        request->command = kCommandProfile;
+    } else if (strcmp(command, "script") == 0) {
+        request->command = kCommandScript;
+    } else {
+        fprintf(stderr, "involute: unknown command '%s' (see involute --help)\n", command);
+        return false;
+    }
+    return ParseOptions(argc, argv, request);
+}

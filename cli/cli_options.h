@@ -1,0 +1,22 @@
+// The command line of the involute tool: a subcommand, then long options that override
+// the program's default gear.
+#pragma once
+
+#include "model/gear_parameters.h"
+#include "model/parameter_check.h"
+
+enum CliCommand { kCommandNone, kCommandHelp, kCommandProfile, kCommandScript };
+
+struct CliRequest {
+    CliCommand command;
+    GearParameters parameters;
+    const char* outputFile;  // for script
+};
+
+// The option that sets a field, as the user types it.
+const char* OptionOfField(GearField field);
+
+// Parses argv into request. On bad input writes one line on stderr and returns false.
+bool ParseCommandLine(int argc, char** argv, CliRequest* request);
+
+void PrintUsage();

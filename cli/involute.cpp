@@ -1,0 +1,58 @@
+// involute: the gear model without the window. Prints the tooth profile as CSV or writes
+// the same drawing script as the program, for headless and batch use.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/cli_options.h"
+#include "cli/problem_text.h"
+#include "export/script_export.h"
+#include "model/parameter_check.h"
+#include "model/tooth_profile.h"
+
+static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int last) {
+    printf("pitchRadius,tipRadius,rootRadius\n");
+    printf("%.17g,%.17g,%.17g\n", g.pitchRadius, g.tipRadius, g.rootRadius);
+    printf("point,x,y\n");
+    for (int i = 0; i <= last; i++) {
+        printf("%d,%.17g,%.17g\n", i, profile.profileX[i], profile.profileY[i]);
+    }
+}
+
+static int WriteScript(const char* fileName, const GearGeometry& g, const ToothProfile& profile,
+                       int last, int teeth) {
+    const DrawingScript script = {&g, &profile, last, teeth, 0.0, 0.0};
+    const ScriptExportResult result = ExportDrawingScript(fileName, script);
+    if (result.stage != kExportDone) {
+        fprintf(stderr, "involute: cannot write %s: %s\n", fileName,
+                result.error != 0 ? strerror(result.error) : "write failed");
+        return 1;
+    }
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    CliRequest request;
+    if (!ParseCommandLine(argc, argv, &request)) {
+        return 2;
+    }
+    if (request.command == kCommandHelp) {
+        PrintUsage();
+        return 0;
+    }
+    const ParameterProblem problem = CheckGearParameters(request.parameters);
+    if (problem.rule != kRuleAccepted) {
+        char line[400];
+        FormatProblemLine(problem, line, sizeof line);
+        fprintf(stderr, "%s\n", line);
+        return 2;
+    }
+    GearGeometry geometry;
+    static ToothProfile profile;
+    ComputeProfileOf(request.parameters, &geometry, &profile);
+    const int last = request.parameters.filletDivisions + request.parameters.involuteDivisions;
+    if (request.command == kCommandProfile) {
+        PrintProfile(geometry, profile, last);
+        return fflush(stdout) == 0 ? 0 : 1;
+    }
+    return WriteScript(request.outputFile, geometry, profile, last, request.parameters.toothCount);
+}

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what the native build, the Windows cross build and the Wine tests need on
+# Debian 12. Idempotent: when everything is there it only looks and returns.
+set -euo pipefail
+
+packages=(
+  cmake make g++ libgtest-dev libbenchmark-dev
+  g++-mingw-w64-x86-64
+  wine wine64 xvfb xdotool imagemagick x11-utils
+  fonts-nanum locales
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  as_root apt-get update -q
+  as_root apt-get install -y -q "${missing[@]}"
+fi
+
+# Wine shows the program's code page 949 texts as Korean only under a Korean locale.
+if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
+  echo "generating the ko_KR.UTF-8 locale"
+  as_root sed -i 's/^# *\(ko_KR\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ko_KR\.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen
+fi

@@ -1,0 +1,22 @@
+// The drawing script: CAD command input that draws the whole gear as two reference
+// circles and one closed outline of line runs along the flanks and arcs over the tips and
+// across the gaps. The same bytes from every build: CR LF line ends, "%f" numbers.
+// No platform types.
+#pragma once
+
+#include <cstdio>
+
+#include "model/tooth_profile.h"
+
+struct DrawingScript {
+    const GearGeometry* geometry;
+    const ToothProfile* profile;
+    int lastIndex;   // L: points 0..L of the profile
+    int toothCount;  // N
+    double centreX;  // the gear centre that every circle and arc is drawn about
+    double centreY;
+};
+
+// Writes the whole script to file, opened in binary mode. False when a write failed, or
+// when L is below 2 or beyond the profile, which the LINE runs cannot express.
+bool WriteDrawingScript(FILE* file, const DrawingScript& script);

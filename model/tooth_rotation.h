@@ -1,0 +1,24 @@
+// The points of tooth k: the profile turned clockwise about the gear centre by k pitches.
+// Shared by the whole-gear drawing and the script so that both place the teeth alike.
+#pragma once
+
+#include "model/tooth_profile.h"
+
+struct ModelPoint {
+    double x;
+    double y;
+};
+
+struct ToothRotation {
+    double c;  // cosine of the tooth's angle
+    double s;  // sine
+};
+
+// Tooth k of n: the angle is k times -2 pi (ten digits), then divided by n.
+ToothRotation RotationOfTooth(int k, int n);
+
+// Point i of the stored (left) flank of the rotated tooth.
+ModelPoint StoredPoint(const ToothProfile& profile, int i, ToothRotation r);
+
+// Point i of the mirrored (right) flank: the rotation of (-x, y).
+ModelPoint MirroredPoint(const ToothProfile& profile, int i, ToothRotation r);

@@ -1,0 +1,35 @@
+#include "render/view_transform.h"
+
+ViewTransform viewTransform;
+
+int TruncateToPixels(double v) {
+    if (v != v) {
+        return 0;
+    }
+    if (v >= kPixelLimit) {
+        return kPixelLimit;
+    }
+    if (v <= -kPixelLimit) {
+        return -kPixelLimit;
+    }
+    return static_cast<int>(v);
+}
+
+int ScaleToFit(double pixels, double length) {
+    if (!(length > 0)) {
+        return 0;
+    }
+    return TruncateToPixels(pixels / length);
+}
+
+// The product is truncated before the origin is added, so a point and its mirror image
+// land symmetrically about a whole-numbered origin.
+int ToScreenX(double x) {
+    const int t = TruncateToPixels(viewTransform.scaleX * x);
+    return TruncateToPixels(t + static_cast<double>(viewTransform.originX));
+}
+
+int ToScreenY(double y) {
+    const int t = TruncateToPixels(-y * viewTransform.scaleY);
+    return TruncateToPixels(t + static_cast<double>(viewTransform.originY));
+}

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "model/parameter_check.h"
+#include "tests/unit/script_test_support.h"
+
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs the involute tool with the given arguments (already quoted for the shell).
+ToolRun RunInvolute(const std::string& arguments) {
+    const std::string errFile = "/tmp/involute-test-stderr-" + std::to_string(getpid());
+    const std::string command = std::string(INVOLUTE_PATH) + " " + arguments + " 2>" + errFile;
+    ToolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadWholeFile(errFile);
+    unlink(errFile.c_str());
+    return run;
+}
+
+TEST(InvoluteProfile, PrintsTheDefaultGearAsCsv) {
+    const ToolRun run = RunInvolute("profile");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.rfind("pitchRadius,tipRadius,rootRadius\n24,26,21.5\npoint,x,y\n", 0), 0u);
+    EXPECT_NE(run.out.find("\n0,-2.5300718853473305,21.350614423359694\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n50,-0.71546010898478873,25.990154228716143\n"), std::string::npos);
+    EXPECT_EQ(run.out.find("\n51,"), std::string::npos);
+}
+
+TEST(InvoluteProfile, OptionsChangeTheGear) {
+    const ToolRun run = RunInvolute("profile --teeth 12 --shift=0.5 --fillet-divisions 1 "
+                                "--involute-divisions 1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("pitchRadius,tipRadius,rootRadius\n12,15,10.5\n", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\n2,"), std::string::npos);
+    EXPECT_EQ(run.out.find("\n3,"), std::string::npos);
+}
+
+TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
+    const struct {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"profile --teeth 0", "--teeth: must be a whole number from 1 to 9999"},
+        {"profile --teeth 12.7", "--teeth: '12.7' is not a whole number"},
+        {"profile --module abc", "--module: 'abc' is not a number"},
+        {"profile --shift 1.0", "--shift: the centre of the cutter tip rounding"},
+        {"profile --addendum 2.0", "--addendum: the tooth becomes pointed"},
+        {"profile --fillet-divisions 71", "--fillet-divisions: must be a whole number from 1 to 70"},
+        {"profile --module 1e999", "--module: must be a number from -1000000 to 1000000"},
+        {"profile --colour red", "unknown option '--colour'"},
+        {"profile -o x.scr", "unknown option '-o'"},
+        {"profile --teeth", "--teeth needs a value"},
+        {"draw", "unknown command 'draw'"},
+        {"", "say profile or script"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunInvolute(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+}
+
+TEST(InvoluteScript, WritesTheSameBytesAsTheCore) {
+    const std::string file = "/tmp/involute-test-" + std::to_string(getpid()) + ".scr";
+    const ToolRun run = RunInvolute("script --teeth 12 --shift 0.5 -o " + file);
+    ASSERT_EQ(run.status, 0) << run.err;
+    GearParameters p = DefaultGearParameters();
+    p.toothCount = 12;
+    p.profileShiftCoef = 0.5;
+    EXPECT_EQ(ReadWholeFile(file), ScriptTextOf(p));
+    unlink(file.c_str());
+}
+
+TEST(InvoluteScript, UnwritableFileIsAnErrorWithExitStatusOne) {
+    const ToolRun run = RunInvolute("script -o /nonexistent-folder/test.scr");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot write /nonexistent-folder/test.scr"), std::string::npos)
+        << run.err;
+}
+
+TEST(InvoluteHelp, ListsEveryOptionWithItsDefault) {
+    const ToolRun run = RunInvolute("--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* text : {"--teeth", "[24]", "--pressure-angle", "[20]", "--tip-radius",
+                             "[0.25]", "--fillet-divisions", "1 to 70", "[20]"}) {
+        EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,14 @@
+// Writing a drawing script for given gear data into a string, for the script tests.
+#pragma once
+
+#include <string>
+
+#include "model/gear_parameters.h"
+
+// The script text of the gear p, centred on the origin.
+std::string ScriptTextOf(const GearParameters& p);
+
+// The number of CR LF ended lines in text.
+int CountLines(const std::string& text);
+
+std::string ReadWholeFile(const std::string& path);
