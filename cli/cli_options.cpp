@@ -187,7 +187,8 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const char* equals = strchr(word, '=');
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
         const OptionSpec* option = FindOption(word, length);
-        if (option == nullptr || (option->kind == kFileName && request->command != kCommandScript)) {
+        if (option == nullptr ||
+            (option->kind == kFileName && request->command != kCommandScript)) {
             fprintf(stderr, "involute: unknown option '%s' (see involute --help)\n", word);
             return false;
         }

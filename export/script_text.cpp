@@ -19,8 +19,7 @@ static void WriteZoom(ScriptSink* sink, double r) {
 }
 
 static void WriteCircle(ScriptSink* sink, const DrawingScript& script, double radius) {
-    Check(sink,
-          fprintf(sink->file, "circle %f,%f %f\r\n", script.centreX, script.centreY, radius));
+    Check(sink, fprintf(sink->file, "circle %f,%f %f\r\n", script.centreX, script.centreY, radius));
 }
 
 // "line " and its blank start the LINE command; its first points follow on the same line.
@@ -44,14 +43,14 @@ static void WriteLastPoint(ScriptSink* sink, ModelPoint a) {
 // The CAD program draws the arc counter-clockwise from start to end about the centre.
 static void WriteArc(ScriptSink* sink, const DrawingScript& script, ModelPoint start,
                      ModelPoint end) {
-    Check(sink, fprintf(sink->file, "arc %f,%f c %f,%f %f,%f\r\n", start.x, start.y,
-                        script.centreX, script.centreY, end.x, end.y));
+    Check(sink, fprintf(sink->file, "arc %f,%f c %f,%f %f,%f\r\n", start.x, start.y, script.centreX,
+                        script.centreY, end.x, end.y));
 }
 
 // Root to tip along the stored flank of tooth k. Every tooth after the first begins with
 // the gap arc back to the previous tooth's last root point, *start.
-static void WriteStoredFlank(ScriptSink* sink, const DrawingScript& script, int k,
-                             ToothRotation r, ModelPoint* start) {
+static void WriteStoredFlank(ScriptSink* sink, const DrawingScript& script, int k, ToothRotation r,
+                             ModelPoint* start) {
     const int last = script.lastIndex;
     for (int i = k == 0 ? 1 : 0; i <= last; i++) {
         const ModelPoint point = StoredPoint(*script.profile, i, r);

@@ -27,21 +27,21 @@ enum GearField {
 
 enum ParameterRule {
     kRuleAccepted,
-    kRuleToothCountRange,      // 1 .. kMaxToothCount
-    kRuleMagnitude,            // not a number, or beyond +-kMaxMagnitude
-    kRuleModulePositive,       // m > 0
-    kRulePressureAngleRange,   // 0 < alpha < 90
+    kRuleToothCountRange,     // 1 .. kMaxToothCount
+    kRuleMagnitude,           // not a number, or beyond +-kMaxMagnitude
+    kRuleModulePositive,      // m > 0
+    kRulePressureAngleRange,  // 0 < alpha < 90
     kRuleToolTipRadiusNegative,
     kRuleInvoluteDivisionsRange,
     kRuleFilletDivisionsRange,
-    kRuleToothDepth,           // ha + hf > 0; limit: the smallest dedendum, exclusive
-    kRuleTipRadius,            // tip radius > 0; limit: the smallest addendum, exclusive
-    kRuleTipInsideBaseCircle,  // limit: the smallest addendum, inclusive
-    kRuleRootRadius,           // root radius > 0; limit: the largest dedendum, exclusive
+    kRuleToothDepth,              // ha + hf > 0; limit: the smallest dedendum, exclusive
+    kRuleTipRadius,               // tip radius > 0; limit: the smallest addendum, exclusive
+    kRuleTipInsideBaseCircle,     // limit: the smallest addendum, inclusive
+    kRuleRootRadius,              // root radius > 0; limit: the largest dedendum, exclusive
     kRuleRoundingAbovePitchLine,  // cy < 0; limit: the largest profile shift, exclusive
-    kRuleRoundingTooWide,      // |cx| < pi/2; limit: the largest tip radius coefficient
-    kRulePointedTooth,         // the last profile point must stay left of the centre line
-    kRuleNotComputable,        // radii or profile would not be finite
+    kRuleRoundingTooWide,         // |cx| < pi/2; limit: the largest tip radius coefficient
+    kRulePointedTooth,            // the last profile point must stay left of the centre line
+    kRuleNotComputable,           // radii or profile would not be finite
 };
 
 struct ParameterProblem {

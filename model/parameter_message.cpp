@@ -52,7 +52,8 @@ static const char* RuleText(ParameterRule rule) {
         case kRuleTipRadius:
             return "이끝원의 반지름이 0 이하가 됩니다.\n%s의 값은 %.4f보다 커야 합니다.";
         case kRuleTipInsideBaseCircle:
-            return "이끝원이 기초원 안에 들어가 인볼류트를 그릴 수 없습니다.\n%s의 값은 %.4f 이상이어야 "
+            return "이끝원이 기초원 안에 들어가 인볼류트를 그릴 수 없습니다.\n%s의 값은 %.4f "
+                   "이상이어야 "
                    "합니다.";
         case kRuleRootRadius:
             return "이뿌리원의 반지름이 0 이하가 됩니다.\n%s의 값은 %.4f보다 작아야 합니다.";
@@ -60,7 +61,8 @@ static const char* RuleText(ParameterRule rule) {
             return "공구 날끝 둥글기의 중심이 피치선 위로 올라가 필렛이 이뿌리원에서 시작하지 "
                    "않습니다.\n%s의 값은 %.4f(디덴덤계수 - 공구날끝 둥글기계수)보다 작아야 합니다.";
         case kRuleRoundingTooWide:
-            return "공구 날끝 둥글기가 공구 이의 폭보다 넓어 이웃한 이의 이뿌리가 겹칩니다.\n%s의 값은 "
+            return "공구 날끝 둥글기가 공구 이의 폭보다 넓어 이웃한 이의 이뿌리가 겹칩니다.\n%s의 "
+                   "값은 "
                    "%.4f보다 작아야 합니다.";
         case kRulePointedTooth:
             return "이끝원에 닿기 전에 두 치면이 만나 이가 뾰족해집니다.\n%s나 전위계수를 "

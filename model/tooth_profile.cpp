@@ -85,6 +85,13 @@ void ComputeProfileOf(const GearParameters& p, GearGeometry* geometry, ToothProf
     ComputeInvolute(p, alpha, g, profile);
 }
 
+int ProfileLastIndex(int lastIndex) {
+    if (lastIndex < 0) {
+        return 0;
+    }
+    return lastIndex < kProfileCapacity ? lastIndex : kProfileCapacity - 1;
+}
+
 int ComputeToothProfile() {
     ComputeProfileOf(gearParameters, &gearGeometry, &toothProfile);
     return gearParameters.toothCount;

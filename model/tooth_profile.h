@@ -24,11 +24,11 @@ struct ToothProfile {
 
 // The roll angles and rounding centre of the generating motion, in multiples of m.
 struct GeneratingMotion {
-    double cx;           // x of the cutter rounding's centre at roll angle 0
-    double cy;           // its height above the rolling line y = z/2 (negative)
-    double thetaStart;   // roll angle of the root point: centre straight below the pitch point
+    double cx;               // x of the cutter rounding's centre at roll angle 0
+    double cy;               // its height above the rolling line y = z/2 (negative)
+    double thetaStart;       // roll angle of the root point: centre straight below the pitch point
     double thetaTransition;  // roll angle where the fillet meets the involute
-    double thetaEnd;     // roll angle where the involute reaches the tip circle
+    double thetaEnd;         // roll angle where the involute reaches the tip circle
 };
 
 extern GearGeometry gearGeometry;
@@ -41,6 +41,9 @@ GeneratingMotion ComputeGeneratingMotion(const GearParameters& p, double pressur
 // Computes geometry (all but drawnToothCount) and points 0..nF+nI for p. Entries above
 // nF+nI are left as they were; division counts that do not fit the arrays write no point.
 void ComputeProfileOf(const GearParameters& p, GearGeometry* geometry, ToothProfile* profile);
+
+// The last index a reader may use for lastPointIndex: never past the arrays.
+int ProfileLastIndex(int lastIndex);
 
 // Recomputes gearGeometry and toothProfile from gearParameters; returns the tooth count.
 int ComputeToothProfile();

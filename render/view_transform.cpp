@@ -33,3 +33,16 @@ int ToScreenY(double y) {
     const int t = TruncateToPixels(-y * viewTransform.scaleY);
     return TruncateToPixels(t + static_cast<double>(viewTransform.originY));
 }
+
+float PixelOrigin(double v) {
+    if (v != v) {
+        return 0.0f;
+    }
+    if (v > kPixelLimit) {
+        return static_cast<float>(kPixelLimit);
+    }
+    if (v < -kPixelLimit) {
+        return -static_cast<float>(kPixelLimit);
+    }
+    return static_cast<float>(v);
+}

@@ -23,3 +23,6 @@ int ScaleToFit(double pixels, double length);
 
 int ToScreenX(double x);
 int ToScreenY(double y);
+
+// A pixel origin for the float fields: the nearest float, kept within the pixel range.
+float PixelOrigin(double v);

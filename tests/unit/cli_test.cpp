@@ -47,8 +47,9 @@ TEST(InvoluteProfile, PrintsTheDefaultGearAsCsv) {
 }
 
 TEST(InvoluteProfile, OptionsChangeTheGear) {
-    const ToolRun run = RunInvolute("profile --teeth 12 --shift=0.5 --fillet-divisions 1 "
-                                "--involute-divisions 1");
+    const ToolRun run = RunInvolute(
+        "profile --teeth 12 --shift=0.5 --fillet-divisions 1 "
+        "--involute-divisions 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("pitchRadius,tipRadius,rootRadius\n12,15,10.5\n", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("\n2,"), std::string::npos);
@@ -65,7 +66,8 @@ TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
         {"profile --module abc", "--module: 'abc' is not a number"},
         {"profile --shift 1.0", "--shift: the centre of the cutter tip rounding"},
         {"profile --addendum 2.0", "--addendum: the tooth becomes pointed"},
-        {"profile --fillet-divisions 71", "--fillet-divisions: must be a whole number from 1 to 70"},
+        {"profile --fillet-divisions 71",
+         "--fillet-divisions: must be a whole number from 1 to 70"},
         {"profile --module 1e999", "--module: must be a number from -1000000 to 1000000"},
         {"profile --colour red", "unknown option '--colour'"},
         {"profile -o x.scr", "unknown option '-o'"},

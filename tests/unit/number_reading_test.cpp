@@ -9,8 +9,8 @@
 namespace {
 
 TEST(ReadIntegerText, AgreesWithAtoiWhereAtoiIsDefined) {
-    const char* texts[] = {"24",     "  12",  "12.7", "-3",  "+7",          "abc", "",
-                           "\t 30x", "0012",  "- 5",  "--5", "2147483647", "-2147483648"};
+    const char* texts[] = {"24",     "  12", "12.7", "-3",  "+7",         "abc",        "",
+                           "\t 30x", "0012", "- 5",  "--5", "2147483647", "-2147483648"};
     for (const char* text : texts) {
         EXPECT_EQ(ReadIntegerText(text), atoi(text)) << "'" << text << "'";
     }

@@ -21,8 +21,10 @@ struct Change {
     GearField field;
 };
 
-#define CHANGE(expr, rule, field) \
-    {#expr, [](GearParameters* p) { p->expr; }, rule, field}
+#define CHANGE(expr, rule, field)                               \
+    {                                                           \
+#expr, [](GearParameters * p) { p->expr; }, rule, field \
+    }
 
 ParameterProblem CheckChanged(const Change& change) {
     GearParameters p = DefaultGearParameters();

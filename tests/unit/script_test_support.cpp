@@ -11,8 +11,8 @@ std::string ScriptTextOf(const GearParameters& p) {
     GearGeometry geometry;
     static ToothProfile profile;
     ComputeProfileOf(p, &geometry, &profile);
-    const DrawingScript script = {
-        &geometry, &profile, p.filletDivisions + p.involuteDivisions, p.toothCount, 0.0, 0.0};
+    const DrawingScript script = {&geometry,    &profile, p.filletDivisions + p.involuteDivisions,
+                                  p.toothCount, 0.0,      0.0};
     FILE* file = tmpfile();
     if (file == nullptr || !WriteDrawingScript(file, script)) {
         return "";

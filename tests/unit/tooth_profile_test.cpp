@@ -97,8 +97,8 @@ TEST(ProfileShape, EndsOnRootAndTipCirclesAndFilletMeetsInvolute) {
                     const Computed c = Compute(p);
                     const GeneratingMotion g =
                         ComputeGeneratingMotion(p, c.geometry.pressureAngleRad);
-                    SCOPED_TRACE(testing::Message() << "z=" << z << " x=" << x << " a=" << a
-                                                    << " rho=" << rho);
+                    SCOPED_TRACE(testing::Message()
+                                 << "z=" << z << " x=" << x << " a=" << a << " rho=" << rho);
                     EXPECT_NEAR(RadiusOf(c.profile, 0), c.geometry.rootRadius, 1e-9);
                     EXPECT_NEAR(RadiusOf(c.profile, 18), c.geometry.tipRadius, 1e-9);
                     EXPECT_NEAR(std::atan2(-c.profile.profileX[0], c.profile.profileY[0]),
@@ -106,7 +106,8 @@ TEST(ProfileShape, EndsOnRootAndTipCirclesAndFilletMeetsInvolute) {
                     // The involute formula evaluated at the transition angle.
                     const double alpha = c.geometry.pressureAngleRad;
                     const double theta = g.thetaTransition;
-                    const double q = cos(alpha) * (theta + 1.570796327 / z) + (2 * x / z) * sin(alpha);
+                    const double q =
+                        cos(alpha) * (theta + 1.570796327 / z) + (2 * x / z) * sin(alpha);
                     const double r = c.geometry.pitchRadius;
                     EXPECT_NEAR(c.profile.profileX[7], r * (sin(theta) - q * cos(theta + alpha)),
                                 1e-9);

@@ -1,0 +1,66 @@
+// The one dispatcher: creation, painting, destruction and the menu commands.
+#include "app/main_window.h"
+
+#include "export/script_writer.h"
+#include "model/gear_parameters.h"
+#include "model/tooth_profile.h"
+#include "render/canvas.h"
+#include "render/drawings.h"
+#include "resources/resource.h"
+
+// Defaults, the first profile, then the blank canvas: all before the window is shown.
+static void OnCreate(HWND window) {
+    SetDefaultGearParameters();
+    gearGeometry.drawnToothCount = ComputeToothProfile();
+    CreateCanvas(window);
+}
+
+// Exit and the window's destruction both end here; the canvas is released only once.
+static void EndProgram() {
+    ReleaseCanvas();
+    PostQuitMessage(0);
+}
+
+static void OnCommand(HWND window, int command) {
+    switch (command) {
+        case IDM_EXIT:
+            EndProgram();
+            break;
+        case IDM_ABOUT:
+            ShowAbout(window);
+            break;
+        case IDM_DATA_INPUT:
+            InputGearData(window);
+            break;
+        case IDM_ONE_TOOTH:
+            DrawOneTooth(window);
+            break;
+        case IDM_WHOLE_GEAR:
+            DrawWholeGear(window);
+            break;
+        case IDM_MAKE_SCRIPT:
+            WriteScriptFile(window);
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate(window);
+            return 0;
+        case WM_PAINT:
+            PaintCanvas(window);
+            return 0;
+        case WM_DESTROY:
+            EndProgram();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(window, LOWORD(wParam));
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

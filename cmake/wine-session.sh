@@ -1,0 +1,39 @@
+# Sourced by the run and test scripts: a virtual X display and a private Wine prefix in
+# which every program shares one Wine desktop with window frames, Korean code page 949.
+# start_wine_session DIR starts both (logs in DIR); stop_wine_session ends what it started.
+
+start_wine_session() {
+  local dir=$1 fd waited
+  mkdir -p "$dir"
+  : >"$dir/display"
+  exec {fd}>"$dir/display"
+  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  WINE_SESSION_XVFB=$!
+  exec {fd}>&-
+  for waited in $(seq 1 100); do
+    [ -s "$dir/display" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$dir/display" ]; then
+    echo "Xvfb did not start; see $dir/xvfb.log" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n 1 "$dir/display")"
+  export WINEPREFIX="$dir/prefix" WINEDEBUG=-all LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8
+  # No Mono or Gecko: nothing here needs them and nothing may be downloaded.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  wineboot -i >"$dir/wineboot.log" 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+}
+
+stop_wine_session() {
+  if [ -n "${WINEPREFIX:-}" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "${WINE_SESSION_XVFB:-}" ]; then
+    kill "$WINE_SESSION_XVFB" 2>/dev/null || true
+    wait "$WINE_SESSION_XVFB" 2>/dev/null || true
+    WINE_SESSION_XVFB=
+  fi
+}

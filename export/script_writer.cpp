@@ -1,0 +1,30 @@
+#include "export/script_writer.h"
+
+#include "export/export_message.h"
+#include "export/script_export.h"
+#include "export/script_name_dialog.h"
+#include "model/gear_parameters.h"
+#include "model/tooth_profile.h"
+#include "render/view_transform.h"
+#include "resources/resource.h"
+
+void WriteScriptFile(HWND window) {
+    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_SCRIPT_NAME), window, ScriptNameDialogProc, 0);
+    char fileName[kScriptBaseNameSize + 4];
+    FormScriptFileName(scriptBaseName, fileName, sizeof fileName);
+    // The script draws about the origin; the next drawing command sets its own.
+    viewTransform.originX = 0.0f;
+    viewTransform.originY = 0.0f;
+    const DrawingScript script = {&gearGeometry,         &toothProfile,
+                                  lastPointIndex,        gearGeometry.drawnToothCount,
+                                  viewTransform.originX, viewTransform.originY};
+    const ScriptExportResult result = ExportDrawingScript(fileName, script);
+    char text[256];
+    if (result.stage == kExportDone) {
+        FormatExportNotice(fileName, text, sizeof text);
+        MessageBoxA(window, text, "알림 메세지", MB_OK);
+    } else {
+        FormatExportFailure(fileName, result, text, sizeof text);
+        MessageBoxA(window, text, "오류 메세지", MB_OK | MB_ICONERROR);
+    }
+}

@@ -1,0 +1,76 @@
+// Runs the program under test and reports "N passed, N failed"; with "shots" it instead
+// saves the one-tooth and whole-gear views as BMP files.
+#include "tests/e2e/e2e_driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+static int passedChecks = 0;
+static int failedChecks = 0;
+
+void Check(bool passed, const std::string& what) {
+    if (passed) {
+        passedChecks++;
+    } else {
+        failedChecks++;
+        printf("FAILED: %s\n", what.c_str());
+        fflush(stdout);
+    }
+}
+
+bool Start(const E2eSetting& setting, RunningProgram* program) {
+    *program = StartProgram(setting.exe, setting.folder);
+    Check(program->window != nullptr, "the main window appears");
+    return program->window != nullptr;
+}
+
+HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const char* caption) {
+    BringToFront(program.window);
+    PressWithAlt(menuKey);
+    if (itemKey != 0) {
+        PressKey(itemKey);
+    }
+    HWND window = WaitForWindow(program, caption, 5000);
+    Check(window != nullptr, std::string("the window '") + caption + "' opens");
+    return window;
+}
+
+static int TakeShots(const E2eSetting& setting, const std::string& outFolder) {
+    RunningProgram program;
+    if (!Start(setting, &program)) {
+        return 1;
+    }
+    PressWithAlt('P');
+    PressKey('O');
+    Settle(700);
+    const bool tooth = SaveWindowImage(program.window, outFolder + "\\one-tooth.bmp");
+    PressWithAlt('P');
+    PressKey('T');
+    Settle(700);
+    const bool gear = SaveWindowImage(program.window, outFolder + "\\whole-gear.bmp");
+    PressWithAlt('X');
+    WaitForExit(&program, 5000);
+    StopProgram(&program);
+    return tooth && gear ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 4 && strcmp(argv[1], "shots") == 0) {
+        E2eSetting setting = {argv[2], ".", "", ""};
+        return TakeShots(setting, argv[3]);
+    }
+    if (argc != 6 || strcmp(argv[1], "test") != 0) {
+        fprintf(stderr,
+                "usage: e2e_driver test PROGRAM FOLDER DEFAULT.scr TWELVE.scr\n"
+                "       e2e_driver shots PROGRAM OUTFOLDER\n");
+        return 2;
+    }
+    const E2eSetting setting = {argv[2], argv[3], ReadFileBytes(argv[4]), ReadFileBytes(argv[5])};
+    Check(!setting.defaultScript.empty() && !setting.twelveScript.empty(),
+          "the expected scripts are there");
+    RunProgramScenarios(setting);
+    RunScriptScenarios(setting);
+    RunDataInputScenarios(setting);
+    printf("end-to-end: %d passed, %d failed\n", passedChecks, failedChecks);
+    return failedChecks == 0 ? 0 : 1;
+}

@@ -1,0 +1,36 @@
+// The end-to-end suite: scenarios that use the real program as a person would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/e2e_screen.h"
+
+struct E2eSetting {
+    std::string exe;            // the program, a Windows path
+    std::string folder;         // its working folder, where scripts are written
+    std::string defaultScript;  // involute script of the default gear
+    std::string twelveScript;   // involute script --teeth 12 --shift 0.5
+};
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kYellow = RGB(255, 255, 0);
+const COLORREF kCyan = RGB(0, 255, 255);
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// Counts one check and says what failed.
+void Check(bool passed, const std::string& what);
+
+// Starts the program, or counts a failure and answers false.
+bool Start(const E2eSetting& setting, RunningProgram* program);
+
+// Opens a dialog or box by keys and waits for it; null (and a failure) if it never shows.
+HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const char* caption);
+
+void RunProgramScenarios(const E2eSetting& setting);
+void RunScriptScenarios(const E2eSetting& setting);
+void RunDataInputScenarios(const E2eSetting& setting);
