@@ -4,10 +4,7 @@
 # through the program's own menus and saves each as a PNG file of the window.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash cmake/install-packages.sh
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/windows -j2
+bash cmake/build-windows.sh
 
 if [ -n "${DISPLAY:-}" ]; then
   export LANG=ko_KR.UTF-8 LC_ALL=ko_KR.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="

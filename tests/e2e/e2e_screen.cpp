@@ -296,3 +296,14 @@ std::string ReadFileBytes(const std::string& path) {
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+bool TabTo(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    for (int presses = 0; presses < 30; presses++) {
+        if (FocusedWindow(dialog) == control) {
+            return true;
+        }
+        PressKey(VK_TAB);
+    }
+    return FocusedWindow(dialog) == control;
+}

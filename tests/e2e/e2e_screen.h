@@ -57,3 +57,6 @@ void Settle(int milliseconds);
 
 std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
+
+// Presses Tab until the control has the focus, as a person does; false if it never does.
+bool TabTo(HWND dialog, int id);
