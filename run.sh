@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and runs it. On a desktop its window opens (under Wine on Linux).
 # Without a display it draws the one-tooth and whole-gear views on a virtual display
-# through the program's own menus and saves each as a PNG file of the window.
+# through the program's own menus and saves the drawing area of each as a PNG file.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash cmake/build-windows.sh

@@ -242,11 +242,11 @@ bool ColourNear(const ClientPixels& shot, int x, int y, COLORREF colour, int rad
 }
 
 bool SaveWindowImage(HWND window, const std::string& path) {
-    RECT frame;
-    GetWindowRect(window, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    HDC screen = GetWindowDC(window);
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    HDC screen = GetDC(window);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

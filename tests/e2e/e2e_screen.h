@@ -49,7 +49,7 @@ COLORREF PixelAt(const ClientPixels& shot, int x, int y);
 // Whether some pixel within radius of (x, y) has the colour.
 bool ColourNear(const ClientPixels& shot, int x, int y, COLORREF colour, int radius);
 
-// The whole window, frame and menu included, as a 24-bit BMP file.
+// The client area, what the program draws, as a 24-bit BMP file.
 bool SaveWindowImage(HWND window, const std::string& path);
 
 // Lets the program handle what it was sent.
