@@ -123,9 +123,7 @@ void TwelveShiftedTeethAreDrawnAndExported(const E2eSetting& setting,
     TypeInto(dialog, 1007, "12");
     TypeInto(dialog, 1010, "0.5");
     CloseWith(dialog, VK_RETURN, "Enter in a box, as OK");
-    PressWithAlt('P');
-    PressKey('T');
-    Settle(500);
+    ShowView(program, 'T');
     // Tip radius 15 gives the scale 18: circles of 270, 216 and 189 pixels' radius.
     const ClientPixels shot = CaptureClient(program.window);
     Check(PixelAt(shot, 300, 5) == kYellow, "12 teeth: top of the tip circle at row 5");

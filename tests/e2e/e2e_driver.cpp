@@ -35,18 +35,21 @@ HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const
     return window;
 }
 
+void ShowView(const RunningProgram& program, WORD itemKey) {
+    BringToFront(program.window);
+    PressWithAlt('P');
+    PressKey(itemKey);
+    Settle(600);
+}
+
 static int TakeShots(const E2eSetting& setting, const std::string& outFolder) {
     RunningProgram program;
     if (!Start(setting, &program)) {
         return 1;
     }
-    PressWithAlt('P');
-    PressKey('O');
-    Settle(700);
+    ShowView(program, 'O');
     const bool tooth = SaveWindowImage(program.window, outFolder + "\\one-tooth.bmp");
-    PressWithAlt('P');
-    PressKey('T');
-    Settle(700);
+    ShowView(program, 'T');
     const bool gear = SaveWindowImage(program.window, outFolder + "\\whole-gear.bmp");
     PressWithAlt('X');
     WaitForExit(&program, 5000);

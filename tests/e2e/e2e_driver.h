@@ -31,6 +31,9 @@ bool Start(const E2eSetting& setting, RunningProgram* program);
 // Opens a dialog or box by keys and waits for it; null (and a failure) if it never shows.
 HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const char* caption);
 
+// Chooses Profile Draw and its item ('O' one tooth, 'T' whole gear), waits for the picture.
+void ShowView(const RunningProgram& program, WORD itemKey);
+
 void RunProgramScenarios(const E2eSetting& setting);
 void RunScriptScenarios(const E2eSetting& setting);
 void RunDataInputScenarios(const E2eSetting& setting);

@@ -61,9 +61,7 @@ void StartsWhite(const E2eSetting& setting) {
 // The outline's vertices where the truncating transform puts them; LineTo leaves out the
 // end pixel, so the last vertex, M[0], is not painted.
 void OneToothView(const RunningProgram& program) {
-    PressWithAlt('P');
-    PressKey('O');
-    Settle(500);
+    ShowView(program, 'O');
     const ClientPixels shot = CaptureClient(program.window);
     ExpectPixel(shot, 134, 407, kMagenta, "one tooth: P[0]");
     ExpectPixel(shot, 253, 101, kMagenta, "one tooth: P[50]");
@@ -87,9 +85,7 @@ void OneToothView(const RunningProgram& program) {
 }
 
 void WholeGearView(const RunningProgram& program) {
-    PressWithAlt('P');
-    PressKey('T');
-    Settle(500);
+    ShowView(program, 'T');
     const ClientPixels shot = CaptureClient(program.window);
     // Circle boxes: tip (40,15)-(560,535), pitch (60,35)-(540,515), root (85,60)-(515,490).
     ExpectPixel(shot, 300, 15, kYellow, "whole gear: top of the tip circle");
@@ -174,9 +170,7 @@ void EndsWithExitCodeZero(const E2eSetting& setting, WORD key, const char* how) 
     if (!Start(setting, &program)) {
         return;
     }
-    PressWithAlt('P');
-    PressKey('T');
-    Settle(300);
+    ShowView(program, 'T');
     PressWithAlt(key);
     const int code = WaitForExit(&program, 10000);
     Check(code == 0,

@@ -230,17 +230,6 @@ COLORREF PixelAt(const ClientPixels& shot, int x, int y) {
     return shot.pixels[static_cast<size_t>(y) * shot.width + x];
 }
 
-bool ColourNear(const ClientPixels& shot, int x, int y, COLORREF colour, int radius) {
-    for (int dy = -radius; dy <= radius; dy++) {
-        for (int dx = -radius; dx <= radius; dx++) {
-            if (PixelAt(shot, x + dx, y + dy) == colour) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 bool SaveWindowImage(HWND window, const std::string& path) {
     RECT client;
     GetClientRect(window, &client);

@@ -46,9 +46,6 @@ struct ClientPixels {
 ClientPixels CaptureClient(HWND window);
 COLORREF PixelAt(const ClientPixels& shot, int x, int y);
 
-// Whether some pixel within radius of (x, y) has the colour.
-bool ColourNear(const ClientPixels& shot, int x, int y, COLORREF colour, int radius);
-
 // The client area, what the program draws, as a 24-bit BMP file.
 bool SaveWindowImage(HWND window, const std::string& path);
 
