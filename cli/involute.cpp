@@ -21,7 +21,7 @@ static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int
 static int WriteScript(const char* fileName, const GearGeometry& g, const ToothProfile& profile,
                        int last, int teeth) {
     const DrawingScript script = {&g, &profile, last, teeth, 0.0, 0.0};
-    const ScriptExportResult result = ExportDrawingScript(fileName, script);
+    const ExportResult result = ExportDrawingScript(fileName, script);
     if (result.stage != kExportDone) {
         fprintf(stderr, "involute: cannot write %s: %s\n", fileName,
                 result.error != 0 ? strerror(result.error) : "write failed");

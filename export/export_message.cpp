@@ -7,7 +7,7 @@ void FormatExportNotice(const char* fileName, char* text, size_t size) {
     snprintf(text, size, "AutoCad 용 script 화일 %s가 만들어 졌습니다.\n", fileName);
 }
 
-static const char* ReasonOf(const ScriptExportResult& result) {
+static const char* ReasonOf(const ExportResult& result) {
     switch (result.error) {
         case ENOENT:
             return "폴더가 없거나 화일 이름이 올바르지 않습니다.";
@@ -29,7 +29,7 @@ static const char* ReasonOf(const ScriptExportResult& result) {
                                              : "화일을 쓰는 중에 오류가 났습니다.";
 }
 
-void FormatExportFailure(const char* fileName, const ScriptExportResult& result, char* text,
+void FormatExportFailure(const char* fileName, const ExportResult& result, char* text,
                          size_t size) {
     snprintf(text, size, "script 화일 %s을(를) 만들지 못했습니다.\n%s\n", fileName,
              ReasonOf(result));

@@ -4,9 +4,8 @@
 
 #include <cstddef>
 
-#include "export/script_export.h"
+#include "export/file_export.h"
 
 void FormatExportNotice(const char* fileName, char* text, size_t size);
 
-void FormatExportFailure(const char* fileName, const ScriptExportResult& result, char* text,
-                         size_t size);
+void FormatExportFailure(const char* fileName, const ExportResult& result, char* text, size_t size);

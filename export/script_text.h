@@ -4,8 +4,7 @@
 // No platform types.
 #pragma once
 
-#include <cstdio>
-
+#include "export/output_sink.h"
 #include "model/tooth_profile.h"
 
 struct DrawingScript {
@@ -17,6 +16,6 @@ struct DrawingScript {
     double centreY;
 };
 
-// Writes the whole script to file, opened in binary mode. False when a write failed, or
-// when L is below 2 or beyond the profile, which the LINE runs cannot express.
-bool WriteDrawingScript(FILE* file, const DrawingScript& script);
+// Puts the whole script into sink. False when a write failed, or when L is below 2 or
+// beyond the profile, which the LINE runs cannot express.
+bool WriteDrawingScript(OutputSink* sink, const DrawingScript& script);

@@ -18,7 +18,7 @@ void WriteScriptFile(HWND window) {
     const DrawingScript script = {&gearGeometry,         &toothProfile,
                                   lastPointIndex,        gearGeometry.drawnToothCount,
                                   viewTransform.originX, viewTransform.originY};
-    const ScriptExportResult result = ExportDrawingScript(fileName, script);
+    const ExportResult result = ExportDrawingScript(fileName, script);
     char text[256];
     if (result.stage == kExportDone) {
         FormatExportNotice(fileName, text, sizeof text);

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(ScriptExport, WritesTheScriptAndLeavesNoTemporaryFile) {
     const std::string target = folder_ + "/test.scr";
-    const ScriptExportResult result = ExportDrawingScript(target.c_str(), Script());
+    const ExportResult result = ExportDrawingScript(target.c_str(), Script());
     EXPECT_EQ(result.stage, kExportDone);
     EXPECT_EQ(ReadWholeFile(target), ScriptTextOf(DefaultGearParameters()));
     EXPECT_EQ(FilesInFolder(), 1);
@@ -61,7 +61,7 @@ TEST_F(ScriptExport, ReplacesAnExistingFile) {
 
 TEST_F(ScriptExport, FolderThatDoesNotExistFailsAndLeavesNothing) {
     const std::string target = folder_ + "/missing/test.scr";
-    const ScriptExportResult result = ExportDrawingScript(target.c_str(), Script());
+    const ExportResult result = ExportDrawingScript(target.c_str(), Script());
     EXPECT_EQ(result.stage, kExportOpenFailed);
     EXPECT_EQ(result.error, ENOENT);
     EXPECT_EQ(FilesInFolder(), 0);
@@ -79,7 +79,7 @@ TEST_F(ScriptExport, ExistingFileSurvivesAFailedExport) {
 TEST_F(ScriptExport, TargetThatIsAFolderFailsAndRemovesTheTemporaryFile) {
     const std::string target = folder_ + "/taken.scr";
     ASSERT_EQ(mkdir(target.c_str(), 0700), 0);
-    const ScriptExportResult result = ExportDrawingScript(target.c_str(), Script());
+    const ExportResult result = ExportDrawingScript(target.c_str(), Script());
     EXPECT_EQ(result.stage, kExportReplaceFailed);
     EXPECT_NE(result.error, 0);
     EXPECT_EQ(FilesInFolder(), 1);

@@ -1,11 +1,15 @@
 #include "tests/unit/script_test_support.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "export/script_text.h"
 #include "model/tooth_profile.h"
+
+bool AppendToString(void* target, const char* bytes, size_t count) {
+    static_cast<std::string*>(target)->append(bytes, count);
+    return true;
+}
 
 std::string ScriptTextOf(const GearParameters& p) {
     GearGeometry geometry;
@@ -13,19 +17,11 @@ std::string ScriptTextOf(const GearParameters& p) {
     ComputeProfileOf(p, &geometry, &profile);
     const DrawingScript script = {&geometry,    &profile, p.filletDivisions + p.involuteDivisions,
                                   p.toothCount, 0.0,      0.0};
-    FILE* file = tmpfile();
-    if (file == nullptr || !WriteDrawingScript(file, script)) {
-        return "";
-    }
     std::string text;
-    rewind(file);
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, n);
-    }
-    fclose(file);
-    return text;
+    static OutputSink sink;
+    OpenSink(&sink, AppendToString, &text);
+    const bool written = WriteDrawingScript(&sink, script);
+    return CloseSink(&sink) && written ? text : "";
 }
 
 int CountLines(const std::string& text) {

@@ -95,28 +95,30 @@ TEST(DrawingScript, LineCountFollowsTeethAndDivisions) {
 TEST(DrawingScript, RefusesProfilesTheLineRunsCannotExpress) {
     GearGeometry geometry = {};
     static ToothProfile profile;
-    FILE* file = tmpfile();
-    ASSERT_NE(file, nullptr);
+    std::string text;
+    static OutputSink sink;
+    OpenSink(&sink, AppendToString, &text);
     DrawingScript script = {&geometry, &profile, 1, 24, 0.0, 0.0};
-    EXPECT_FALSE(WriteDrawingScript(file, script));
+    EXPECT_FALSE(WriteDrawingScript(&sink, script));
     script.lastIndex = kProfileCapacity;
-    EXPECT_FALSE(WriteDrawingScript(file, script));
-    EXPECT_EQ(ftell(file), 0);
-    fclose(file);
+    EXPECT_FALSE(WriteDrawingScript(&sink, script));
+    EXPECT_TRUE(CloseSink(&sink));
+    EXPECT_EQ(text, "");
+}
+
+static bool RefuseBytes(void*, const char*, size_t) {
+    return false;
 }
 
 TEST(DrawingScript, ReportsAWriteThatFails) {
-    FILE* full = fopen("/dev/full", "wb");
-    if (full == nullptr) {
-        GTEST_SKIP() << "no /dev/full here";
-    }
-    setvbuf(full, nullptr, _IONBF, 0);
     GearGeometry geometry;
     static ToothProfile profile;
     ComputeProfileOf(DefaultGearParameters(), &geometry, &profile);
     const DrawingScript script = {&geometry, &profile, 50, 24, 0.0, 0.0};
-    EXPECT_FALSE(WriteDrawingScript(full, script));
-    fclose(full);
+    static OutputSink sink;
+    OpenSink(&sink, RefuseBytes, nullptr);
+    WriteDrawingScript(&sink, script);
+    EXPECT_FALSE(CloseSink(&sink));
 }
 
 }  // namespace
