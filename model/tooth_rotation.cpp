@@ -10,20 +10,26 @@ ToothRotation RotationOfTooth(int k, int n) {
     return r;
 }
 
+ModelPoint RotatedPoint(ModelPoint p, ToothRotation r) {
+    ModelPoint q;
+    q.x = r.c * p.x - r.s * p.y;
+    q.y = r.c * p.y + r.s * p.x;
+    return q;
+}
+
+ModelPoint RotatedMirrorPoint(ModelPoint p, ToothRotation r) {
+    ModelPoint q;
+    q.x = r.c * (-p.x) - r.s * p.y;
+    q.y = r.c * p.y - r.s * p.x;
+    return q;
+}
+
 ModelPoint StoredPoint(const ToothProfile& profile, int i, ToothRotation r) {
-    const double x = profile.profileX[i];
-    const double y = profile.profileY[i];
-    ModelPoint p;
-    p.x = r.c * x - r.s * y;
-    p.y = r.c * y + r.s * x;
-    return p;
+    const ModelPoint p = {profile.profileX[i], profile.profileY[i]};
+    return RotatedPoint(p, r);
 }
 
 ModelPoint MirroredPoint(const ToothProfile& profile, int i, ToothRotation r) {
-    const double x = profile.profileX[i];
-    const double y = profile.profileY[i];
-    ModelPoint p;
-    p.x = r.c * (-x) - r.s * y;
-    p.y = r.c * y - r.s * x;
-    return p;
+    const ModelPoint p = {profile.profileX[i], profile.profileY[i]};
+    return RotatedMirrorPoint(p, r);
 }

@@ -17,6 +17,13 @@ struct ToothRotation {
 // Tooth k of n: the angle is k times -2 pi (ten digits), then divided by n.
 ToothRotation RotationOfTooth(int k, int n);
 
+// A point of the stored (left) flank, turned with the tooth.
+ModelPoint RotatedPoint(ModelPoint p, ToothRotation r);
+
+// The mirror image (-x, y) of a point of the stored flank, turned with the tooth: a point
+// of the right flank.
+ModelPoint RotatedMirrorPoint(ModelPoint p, ToothRotation r);
+
 // Point i of the stored (left) flank of the rotated tooth.
 ModelPoint StoredPoint(const ToothProfile& profile, int i, ToothRotation r);
 
