@@ -2,10 +2,10 @@
 // profile turned clockwise by whole pitches, joined into one closed outline.
 #include "model/gear_parameters.h"
 #include "model/tooth_profile.h"
-#include "model/tooth_rotation.h"
+#include "model/gear_outline.h"
 #include "render/canvas.h"
 #include "render/drawings.h"
-#include "render/tooth_outline.h"
+#include "render/outline_drawing.h"
 #include "render/view_transform.h"
 
 // Outline in pen, inside filled white: a later circle hides what an earlier drew inside.
@@ -20,25 +20,9 @@ static void DrawLine(double x0, double y0, double x1, double y1) {
     LineTo(canvas.canvasDC, ToScreenX(x1), ToScreenY(y1));
 }
 
-static void LineToPoint(ModelPoint p) {
-    LineTo(canvas.canvasDC, ToScreenX(p.x), ToScreenY(p.y));
-}
-
-// No move between teeth: the first line runs straight across the gap from the previous
-// tooth's last root point.
-static void DrawRotatedTooth(int k, int teeth, int last) {
-    const ToothRotation r = RotationOfTooth(k, teeth);
-    for (int i = 0; i <= last; i++) {
-        LineToPoint(StoredPoint(toothProfile, i, r));
-    }
-    for (int i = last; i >= 0; i--) {
-        LineToPoint(MirroredPoint(toothProfile, i, r));
-    }
-}
-
 void DrawWholeGear(HWND window) {
     ClearCanvas();
-    const int scale = ScaleToFit(550.0, gearGeometry.tipRadius + gearGeometry.tipRadius);
+    const double scale = ScaleToFit(550.0, gearGeometry.tipRadius + gearGeometry.tipRadius);
     viewTransform.scaleX = scale;
     viewTransform.scaleY = scale;
     viewTransform.originX = 300.0f;
@@ -51,16 +35,10 @@ void DrawWholeGear(HWND window) {
     DrawLine(0, -2, 0, 2);
     DrawLine(-2, 0, 2, 0);
 
-    const int last = ProfileLastIndex(lastPointIndex);
-    SelectObject(canvas.canvasDC, canvas.redPen);
-    TraceToothOutline(canvas.canvasDC, last);
-    SelectObject(canvas.canvasDC, canvas.bluePen);
-    const int teeth = gearGeometry.drawnToothCount;
-    for (int k = 1; k < teeth; k++) {
-        DrawRotatedTooth(k, teeth, last);
-    }
-    // Close the outline back to the first tooth's root point.
-    LineTo(canvas.canvasDC, ToScreenX(toothProfile.profileX[0]),
-           ToScreenY(toothProfile.profileY[0]));
+    // The first tooth red, the others blue, the gaps crossed by straight lines, closed.
+    FlankPoints flank;
+    GeneratedFlank(toothProfile, lastPointIndex, &flank);
+    TraceGearOutline(canvas.canvasDC, flank, gearGeometry.drawnToothCount,
+                     {canvas.redPen, canvas.bluePen, true});
     InvalidateRect(window, nullptr, TRUE);
 }
