@@ -10,20 +10,6 @@ ToothRotation RotationOfTooth(int k, int n) {
     return r;
 }
 
-ModelPoint RotatedPoint(ModelPoint p, ToothRotation r) {
-    ModelPoint q;
-    q.x = r.c * p.x - r.s * p.y;
-    q.y = r.c * p.y + r.s * p.x;
-    return q;
-}
-
-ModelPoint RotatedMirrorPoint(ModelPoint p, ToothRotation r) {
-    ModelPoint q;
-    q.x = r.c * (-p.x) - r.s * p.y;
-    q.y = r.c * p.y - r.s * p.x;
-    return q;
-}
-
 ModelPoint StoredPoint(const ToothProfile& profile, int i, ToothRotation r) {
     const ModelPoint p = {profile.profileX[i], profile.profileY[i]};
     return RotatedPoint(p, r);

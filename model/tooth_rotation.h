@@ -17,12 +17,23 @@ struct ToothRotation {
 // Tooth k of n: the angle is k times -2 pi (ten digits), then divided by n.
 ToothRotation RotationOfTooth(int k, int n);
 
-// A point of the stored (left) flank, turned with the tooth.
-ModelPoint RotatedPoint(ModelPoint p, ToothRotation r);
+// A point of the stored (left) flank, turned with the tooth. Inline: the whole-gear walk
+// turns millions of points.
+inline ModelPoint RotatedPoint(ModelPoint p, ToothRotation r) {
+    ModelPoint q;
+    q.x = r.c * p.x - r.s * p.y;
+    q.y = r.c * p.y + r.s * p.x;
+    return q;
+}
 
 // The mirror image (-x, y) of a point of the stored flank, turned with the tooth: a point
 // of the right flank.
-ModelPoint RotatedMirrorPoint(ModelPoint p, ToothRotation r);
+inline ModelPoint RotatedMirrorPoint(ModelPoint p, ToothRotation r) {
+    ModelPoint q;
+    q.x = r.c * (-p.x) - r.s * p.y;
+    q.y = r.c * p.y - r.s * p.x;
+    return q;
+}
 
 // Point i of the stored (left) flank of the rotated tooth.
 ModelPoint StoredPoint(const ToothProfile& profile, int i, ToothRotation r);

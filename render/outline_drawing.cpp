@@ -21,19 +21,25 @@ static POINT ScreenPoint(ModelPoint p) {
 static void OnFlank(void* context, int tooth, bool rightFlank, const ModelPoint* points,
                     int count) {
     OutlineTrace* trace = static_cast<OutlineTrace*>(context);
+    // A point on the same pixel as the one before adds a line of no length, which paints
+    // nothing: a large gear scaled down loses most of its points here, not its pixels.
     POINT screen[kFlankCapacity];
+    int drawn = 0;
     for (int i = 0; i < count; i++) {
-        screen[i] = ScreenPoint(points[i]);
+        const POINT p = ScreenPoint(points[i]);
+        if (drawn == 0 || p.x != screen[drawn - 1].x || p.y != screen[drawn - 1].y) {
+            screen[drawn++] = p;
+        }
     }
     if (tooth == 0 && !rightFlank) {
         MoveToEx(trace->dc, screen[0].x, screen[0].y, nullptr);
-        PolylineTo(trace->dc, screen + 1, count - 1);
+        PolylineTo(trace->dc, screen + 1, drawn - 1);
         return;
     }
     if (tooth == 1 && !rightFlank) {
         SelectObject(trace->dc, trace->pens.otherTeeth);
     }
-    PolylineTo(trace->dc, screen, count);
+    PolylineTo(trace->dc, screen, drawn);
     trace->lastFlankDrawn = rightFlank && tooth == trace->toothCount - 1;
 }
 
