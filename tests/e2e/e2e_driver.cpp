@@ -62,10 +62,15 @@ int main(int argc, char** argv) {
         E2eSetting setting = {argv[2], ".", "", ""};
         return TakeShots(setting, argv[3]);
     }
+    if (argc == 4 && strcmp(argv[1], "timing") == 0) {
+        E2eSetting setting = {argv[2], argv[3], "", ""};
+        return RunTiming(setting);
+    }
     if (argc != 6 || strcmp(argv[1], "test") != 0) {
         fprintf(stderr,
                 "usage: e2e_driver test PROGRAM FOLDER DEFAULT.scr TWELVE.scr\n"
-                "       e2e_driver shots PROGRAM OUTFOLDER\n");
+                "       e2e_driver shots PROGRAM OUTFOLDER\n"
+                "       e2e_driver timing PROGRAM FOLDER\n");
         return 2;
     }
     const E2eSetting setting = {argv[2], argv[3], ReadFileBytes(argv[4]), ReadFileBytes(argv[5])};
@@ -74,6 +79,7 @@ int main(int argc, char** argv) {
     RunProgramScenarios(setting);
     RunScriptScenarios(setting);
     RunDataInputScenarios(setting);
+    RunViewScenarios(setting);
     printf("end-to-end: %d passed, %d failed\n", passedChecks, failedChecks);
     return failedChecks == 0 ? 0 : 1;
 }

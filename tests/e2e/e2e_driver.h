@@ -37,3 +37,7 @@ void ShowView(const RunningProgram& program, WORD itemKey);
 void RunProgramScenarios(const E2eSetting& setting);
 void RunScriptScenarios(const E2eSetting& setting);
 void RunDataInputScenarios(const E2eSetting& setting);
+void RunViewScenarios(const E2eSetting& setting);
+
+// Times the heavy commands for the largest gear; prints, checks nothing.
+int RunTiming(const E2eSetting& setting);

@@ -1,0 +1,214 @@
+// The two drawings against a picture drawn here segment by segment with the same transform:
+// the program's polylines must give the very same pixels, and gears too large for one
+// pixel per unit must fill the view instead of collapsing onto a dot.
+#include <cstdlib>
+#include <string>
+
+#include "model/tooth_profile.h"
+#include "model/tooth_rotation.h"
+#include "render/view_transform.h"
+#include "resources/resource.h"
+#include "tests/e2e/e2e_driver.h"
+
+namespace {
+
+struct Gear {
+    const char* teeth;
+    const char* module;
+    const char* name;
+};
+
+// Types the tooth count and module into the data dialog and confirms them with Enter.
+void EnterGear(const RunningProgram& program, const Gear& gear) {
+    HWND dialog = OpenByMenu(program, 'D', 0, "기어 데이타 입력");
+    if (dialog == nullptr) {
+        return;
+    }
+    Check(TabTo(dialog, IDC_TEETH), "Tab reaches the teeth box");
+    TypeText(gear.teeth);
+    Check(TabTo(dialog, IDC_MODULE), "Tab reaches the module box");
+    TypeText(gear.module);
+    PressKey(VK_RETURN);
+    Check(WindowGone(dialog, 5000), std::string(gear.name) + ": the gear is accepted");
+}
+
+struct Reference {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ oldBitmap;
+    int width;
+    int height;
+};
+
+Reference OpenReference(int width, int height) {
+    Reference r = {};
+    r.width = width;
+    r.height = height;
+    HDC screen = GetDC(nullptr);
+    r.dc = CreateCompatibleDC(screen);
+    r.bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    r.oldBitmap = SelectObject(r.dc, r.bitmap);
+    SelectObject(r.dc, GetStockObject(WHITE_BRUSH));
+    PatBlt(r.dc, 0, 0, width, height, PATCOPY);
+    return r;
+}
+
+ClientPixels CloseReference(Reference* r) {
+    ClientPixels shot = {r->width, r->height, {}};
+    shot.pixels.resize(static_cast<size_t>(r->width) * r->height);
+    for (int y = 0; y < r->height; y++) {
+        for (int x = 0; x < r->width; x++) {
+            shot.pixels[static_cast<size_t>(y) * r->width + x] = GetPixel(r->dc, x, y);
+        }
+    }
+    SelectObject(r->dc, r->oldBitmap);
+    DeleteObject(r->bitmap);
+    DeleteDC(r->dc);
+    return shot;
+}
+
+void LineToModel(HDC dc, ModelPoint p) {
+    LineTo(dc, ToScreenX(p.x), ToScreenY(p.y));
+}
+
+// One tooth k, one LineTo per segment: up the stored flank, down the mirrored one.
+void DrawToothBySegments(HDC dc, const ToothProfile& profile, int last, int k, int teeth) {
+    const ToothRotation r = RotationOfTooth(k, teeth);
+    for (int i = 0; i <= last; i++) {
+        LineToModel(dc, StoredPoint(profile, i, r));
+    }
+    for (int i = last; i >= 0; i--) {
+        LineToModel(dc, MirroredPoint(profile, i, r));
+    }
+}
+
+ClientPixels ExpectedOneTooth(const GearParameters& p, int width, int height) {
+    GearGeometry g;
+    static ToothProfile profile;
+    ComputeProfileOf(p, &g, &profile);
+    const double scale = ScaleToFit(300.0, g.tipRadius - g.rootRadius);
+    viewTransform = {scale, scale, 300.0f, PixelOrigin(scale * g.tipRadius + 100.0)};
+    Reference r = OpenReference(width, height);
+    HPEN pen = CreatePen(PS_SOLID, 1, kMagenta);
+    HGDIOBJ old = SelectObject(r.dc, pen);
+    MoveToEx(r.dc, ToScreenX(profile.profileX[0]), ToScreenY(profile.profileY[0]), nullptr);
+    DrawToothBySegments(r.dc, profile, p.filletDivisions + p.involuteDivisions, 0, 1);
+    SelectObject(r.dc, old);
+    DeleteObject(pen);
+    return CloseReference(&r);
+}
+
+void CircleOf(HDC dc, COLORREF colour, double radius) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ old = SelectObject(dc, pen);
+    Ellipse(dc, ToScreenX(-radius), ToScreenY(-radius), ToScreenX(radius), ToScreenY(radius));
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
+ClientPixels ExpectedWholeGear(const GearParameters& p, int width, int height) {
+    GearGeometry g;
+    static ToothProfile profile;
+    ComputeProfileOf(p, &g, &profile);
+    const double scale = ScaleToFit(550.0, g.tipRadius + g.tipRadius);
+    viewTransform = {scale, scale, 300.0f, 275.0f};
+    Reference r = OpenReference(width, height);
+    CircleOf(r.dc, kYellow, g.tipRadius);
+    CircleOf(r.dc, kCyan, g.pitchRadius);
+    CircleOf(r.dc, kMagenta, g.rootRadius);
+    HPEN black = CreatePen(PS_SOLID, 1, kBlack);
+    HGDIOBJ old = SelectObject(r.dc, black);
+    MoveToEx(r.dc, ToScreenX(0), ToScreenY(-2), nullptr);
+    LineTo(r.dc, ToScreenX(0), ToScreenY(2));
+    MoveToEx(r.dc, ToScreenX(-2), ToScreenY(0), nullptr);
+    LineTo(r.dc, ToScreenX(2), ToScreenY(0));
+    HPEN red = CreatePen(PS_SOLID, 1, kRed);
+    HPEN blue = CreatePen(PS_SOLID, 1, kBlue);
+    SelectObject(r.dc, red);
+    const int last = p.filletDivisions + p.involuteDivisions;
+    MoveToEx(r.dc, ToScreenX(profile.profileX[0]), ToScreenY(profile.profileY[0]), nullptr);
+    DrawToothBySegments(r.dc, profile, last, 0, p.toothCount);
+    SelectObject(r.dc, blue);
+    for (int k = 1; k < p.toothCount; k++) {
+        DrawToothBySegments(r.dc, profile, last, k, p.toothCount);
+    }
+    LineTo(r.dc, ToScreenX(profile.profileX[0]), ToScreenY(profile.profileY[0]));
+    SelectObject(r.dc, old);
+    DeleteObject(black);
+    DeleteObject(red);
+    DeleteObject(blue);
+    return CloseReference(&r);
+}
+
+// Pixels that differ within the reference's area.
+int Differences(const ClientPixels& shot, const ClientPixels& expected) {
+    int differ = 0;
+    for (int y = 0; y < expected.height && y < shot.height; y++) {
+        for (int x = 0; x < expected.width && x < shot.width; x++) {
+            differ += PixelAt(shot, x, y) != PixelAt(expected, x, y);
+        }
+    }
+    return differ;
+}
+
+// Rows from top to bottom that hold any pixel of the colour.
+int RowsSpanned(const ClientPixels& shot, COLORREF colour) {
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < shot.height; y++) {
+        for (int x = 0; x < shot.width; x++) {
+            if (PixelAt(shot, x, y) == colour) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                break;
+            }
+        }
+    }
+    return top < 0 ? 0 : bottom - top + 1;
+}
+
+void BothViewsMatch(const RunningProgram& program, const Gear& gear, const GearParameters& p) {
+    const std::string name = gear.name;
+    ShowView(program, 'O');
+    ClientPixels shot = CaptureClient(program.window);
+    int differ = Differences(shot, ExpectedOneTooth(p, shot.width, shot.height));
+    Check(differ == 0,
+          name + ": one tooth, pixels unlike segment drawing: " + std::to_string(differ));
+    const int depth = RowsSpanned(shot, kMagenta);
+    Check(depth >= 295 && depth <= 315,
+          name + ": the tooth spans about 300 rows, got " + std::to_string(depth));
+
+    ShowView(program, 'T');
+    shot = CaptureClient(program.window);
+    differ = Differences(shot, ExpectedWholeGear(p, shot.width, shot.height));
+    Check(differ == 0,
+          name + ": whole gear, pixels unlike segment drawing: " + std::to_string(differ));
+    // A whole number of pixels per unit fills at least half the view; a fraction all of it.
+    const int diameter = RowsSpanned(shot, kYellow);
+    const bool fractional = viewTransform.scaleY < 1;
+    Check(diameter >= (fractional ? 545 : 275) && diameter <= 552,
+          name + ": the tip circle spans " + std::to_string(diameter) + " rows");
+}
+
+}  // namespace
+
+void RunViewScenarios(const E2eSetting& setting) {
+    RunningProgram program;
+    if (!Start(setting, &program)) {
+        return;
+    }
+    // Whole-number scales, a fractional whole-gear scale, then both fractional.
+    const Gear gears[] = {{"24", "2", "default gear"},
+                          {"12", "2", "12 teeth"},
+                          {"300", "2", "300 teeth of module 2"},
+                          {"300", "200", "300 teeth of module 200"}};
+    for (const Gear& gear : gears) {
+        EnterGear(program, gear);
+        GearParameters p = DefaultGearParameters();
+        p.toothCount = atoi(gear.teeth);
+        p.module = atof(gear.module);
+        BothViewsMatch(program, gear, p);
+    }
+    StopProgram(&program);
+}
