@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     RunProgramScenarios(setting);
     RunScriptScenarios(setting);
     RunDataInputScenarios(setting);
+    RunReportScenarios(setting);
     printf("end-to-end: %d passed, %d failed\n", passedChecks, failedChecks);
     return failedChecks == 0 ? 0 : 1;
 }

@@ -37,3 +37,4 @@ void ShowView(const RunningProgram& program, WORD itemKey);
 void RunProgramScenarios(const E2eSetting& setting);
 void RunScriptScenarios(const E2eSetting& setting);
 void RunDataInputScenarios(const E2eSetting& setting);
+void RunReportScenarios(const E2eSetting& setting);
