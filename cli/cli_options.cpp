@@ -77,10 +77,13 @@ void PrintUsage() {
     printf(
         "usage: involute profile [options]\n"
         "       involute script [options] [-o FILE]\n"
+        "       involute report [options] [--pin-diameter D] [--span-teeth K] [--json]\n"
         "\n"
         "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
         "         as CSV, numbers with 17 significant digits\n"
         "script   writes the CAD drawing script of the whole gear (CR LF line ends)\n"
+        "report   prints the gear data: diameters, tooth thicknesses, span and over-pins\n"
+        "         measurements, undercut and warnings; lengths with four decimals\n"
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
@@ -89,6 +92,7 @@ void PrintUsage() {
         DescribeDefault(option, defaults, value, sizeof value);
         printf("  %-22s %s [%s]\n", option.name, option.meaning, value);
     }
+    PrintReportOptions();
     printf(
         "\nThe tooth depth, tip and root radii must be positive, the tip circle must lie outside\n"
         "the base circle, the cutter rounding's centre below the pitch line and inside half the\n"
@@ -179,6 +183,16 @@ static const OptionSpec* FindOption(const char* name, size_t length) {
 static bool ParseOptions(int argc, char** argv, CliRequest* request) {
     for (int a = 2; a < argc; a++) {
         const char* word = argv[a];
+        const int taken = request->command == kCommandReport
+                              ? ParseReportOption(argc, argv, a, &request->report)
+                              : 0;
+        if (taken != 0) {
+            if (taken < 0) {
+                return false;
+            }
+            a += taken - 1;
+            continue;
+        }
         if (strcmp(word, "--help") == 0 || strcmp(word, "-h") == 0) {
             request->command = kCommandHelp;
             return true;
@@ -211,6 +225,7 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->command = kCommandNone;
     request->parameters = DefaultGearParameters();
     request->outputFile = "test.scr";
+    request->report = DefaultReportRequest();
     if (argc < 2) {
         fprintf(stderr, "involute: say profile or script (see involute --help)\n");
         return false;
@@ -225,6 +240,8 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
         request->command = kCommandProfile;
     } else if (strcmp(command, "script") == 0) {
         request->command = kCommandScript;
+    } else if (strcmp(command, "report") == 0) {
+        request->command = kCommandReport;
     } else {
         fprintf(stderr, "involute: unknown command '%s' (see involute --help)\n", command);
         return false;

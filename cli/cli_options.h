@@ -2,15 +2,17 @@
 // the program's default gear.
 #pragma once
 
+#include "cli/report_options.h"
 #include "model/gear_parameters.h"
 #include "model/parameter_check.h"
 
-enum CliCommand { kCommandNone, kCommandHelp, kCommandProfile, kCommandScript };
+enum CliCommand { kCommandNone, kCommandHelp, kCommandProfile, kCommandScript, kCommandReport };
 
 struct CliRequest {
     CliCommand command;
     GearParameters parameters;
     const char* outputFile;  // for script
+    ReportRequest report;    // for report
 };
 
 // The option that sets a field, as the user types it.

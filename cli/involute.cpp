@@ -1,10 +1,12 @@
-// involute: the gear model without the window. Prints the tooth profile as CSV or writes
-// the same drawing script as the program, for headless and batch use.
+// involute: the gear model without the window. Prints the tooth profile as CSV, writes
+// the same drawing script as the program, or prints the gear data, for headless and batch
+// use.
 #include <cstdio>
 #include <cstring>
 
 #include "cli/cli_options.h"
 #include "cli/problem_text.h"
+#include "cli/report_command.h"
 #include "export/script_export.h"
 #include "model/parameter_check.h"
 #include "model/tooth_profile.h"
@@ -45,6 +47,9 @@ int main(int argc, char** argv) {
         FormatProblemLine(problem, line, sizeof line);
         fprintf(stderr, "%s\n", line);
         return 2;
+    }
+    if (request.command == kCommandReport) {
+        return RunReport(request.parameters, request.report);
     }
     GearGeometry geometry;
     static ToothProfile profile;

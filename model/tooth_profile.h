@@ -4,6 +4,13 @@
 
 #include "model/gear_parameters.h"
 
+// The profile's circle constants, rounded to ten significant digits. Every quantity that must
+// agree with the generated profile (the gear data) computes with these same values: with
+// the exact ones the agreement would stop at about 2e-10 of the diameter.
+const double kProfilePi = 3.141592654;
+const double kProfileHalfPi = 1.570796327;
+const double kProfileQuarterPi = 0.7853981635;
+
 // One more than the 171 points that the largest division counts need.
 const int kProfileCapacity = 172;
 
@@ -31,12 +38,25 @@ struct GeneratingMotion {
     double thetaEnd;         // roll angle where the involute reaches the tip circle
 };
 
+// A point of the tooth's left flank, in drawing units, centre of the gear at the origin.
+struct FlankPoint {
+    double x;
+    double y;
+};
+
 extern GearGeometry gearGeometry;
 extern ToothProfile toothProfile;
 
 double Square(double v);
 
 GeneratingMotion ComputeGeneratingMotion(const GearParameters& p, double pressureAngleRad);
+
+// The fillet's point at roll angle theta: where the cutter's tip rounding touches the gear.
+FlankPoint FilletPointAt(const GearParameters& p, const GeneratingMotion& g, double theta);
+
+// The involute's point at roll angle theta: where the cutter's straight flank touches it.
+// Both branches: below the transition of an undercut tooth it runs back to the base circle.
+FlankPoint InvolutePointAt(const GearParameters& p, double pressureAngleRad, double theta);
 
 // Computes geometry (all but drawnToothCount) and points 0..nF+nI for p. Entries above
 // nF+nI are left as they were; division counts that do not fit the arrays write no point.

@@ -33,3 +33,16 @@
 #define IDC_LABEL_FILLET_MAX 1019
 
 #define IDC_SCRIPT_NAME 1008
+
+// The gear data dialog: row i (in the order of GearQuantity) has its label at LABEL_FIRST + i,
+// its value at VALUE_FIRST + i (the k and pin rows: edit boxes) and its unit at UNIT_FIRST + i.
+#define IDM_GEAR_REPORT 40020
+#define IDD_GEAR_REPORT 105
+#define IDC_REPORT_LABEL_FIRST 1100
+#define IDC_REPORT_VALUE_FIRST 1120
+#define IDC_REPORT_SPAN_TEETH 1130
+#define IDC_REPORT_PIN_DIAMETER 1132
+#define IDC_REPORT_UNIT_FIRST 1140
+#define IDC_REPORT_WARNINGS 1160
+#define IDC_REPORT_RECOMPUTE 1161
+#define IDC_REPORT_COPY 1162

@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     RunScriptScenarios(setting);
     RunDataInputScenarios(setting);
     RunViewScenarios(setting);
+    RunReportScenarios(setting);
     printf("end-to-end: %d passed, %d failed\n", passedChecks, failedChecks);
     return failedChecks == 0 ? 0 : 1;
 }

@@ -41,3 +41,4 @@ void RunViewScenarios(const E2eSetting& setting);
 
 // Times the heavy commands for the largest gear; prints, checks nothing.
 int RunTiming(const E2eSetting& setting);
+void RunReportScenarios(const E2eSetting& setting);

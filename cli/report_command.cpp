@@ -1,0 +1,35 @@
+#include "cli/report_command.h"
+
+#include <cstdio>
+
+#include "export/gear_report_text.h"
+#include "model/gear_data.h"
+
+int RunReport(const GearParameters& p, const ReportRequest& request) {
+    // A given value of 0 or less is refused; 0 in the core means "choose".
+    const double pin = request.pinGiven ? request.pinDiameter : 0;
+    const int span = request.spanGiven ? request.spanTeeth : 0;
+    GearDataRefusal refusal = CheckGearDataInputs(p, pin, span);
+    if (request.pinGiven && !(pin > 0)) {
+        refusal = kPinDiameterRefused;
+    } else if (refusal == kGearDataAccepted && request.spanGiven && span == 0) {
+        refusal = kSpanTeethRefused;
+    }
+    if (refusal != kGearDataAccepted) {
+        char line[400];
+        FormatGearDataRefusal(refusal, p, kReportEnglish, line, sizeof line);
+        fprintf(stderr, "involute: %s: %s\n",
+                refusal == kPinDiameterRefused ? "--pin-diameter" : "--span-teeth", line);
+        return 2;
+    }
+    GearData data;
+    ComputeGearData(p, pin, span, &data);
+    static char text[8192];
+    if (request.json) {
+        FormatGearReportJson(data, text, sizeof text);
+    } else {
+        FormatGearReport(data, kReportEnglish, "\n", text, sizeof text);
+    }
+    fputs(text, stdout);
+    return fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,9 @@
+// involute report: the gear data as text or JSON on stdout.
+#pragma once
+
+#include "cli/report_options.h"
+#include "model/gear_parameters.h"
+
+// For a gear accepted by CheckGearParameters: refuses a bad pin or span input with one line
+// on stderr (status 2), else prints the report (status 0, or 1 when stdout fails).
+int RunReport(const GearParameters& p, const ReportRequest& request);
