@@ -64,6 +64,8 @@ TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
         {"profile --teeth 0", "--teeth: must be a whole number from 1 to 9999"},
         {"profile --teeth 12.7", "--teeth: '12.7' is not a whole number"},
         {"profile --module abc", "--module: 'abc' is not a number"},
+        {"profile --module \"$(printf '1\\n2\\t\\033[31mx\\302\\233')\"",
+         "--module: '1\\n2\\t\\x1b[31mx\\u009b' is not a number"},
         {"profile --shift 1.0", "--shift: the centre of the cutter tip rounding"},
         {"profile --addendum 2.0", "--addendum: the tooth becomes pointed"},
         {"profile --fillet-divisions 71",
