@@ -100,6 +100,31 @@ void PrintUsage() {
         "within -1000000 and 1000000.\n");
 }
 
+// Prints text as typed, but with its control characters written as escapes (\n, \t, \x1b,
+// \u009b ...), so that a refused value can neither break the message's line nor drive the
+// terminal. Other bytes from 0x80 up pass: they are the letters of other scripts.
+static void PrintEscaped(FILE* stream, const char* text) {
+    for (const char* c = text; *c != '\0'; c++) {
+        const unsigned char byte = static_cast<unsigned char>(*c);
+        const unsigned char next = static_cast<unsigned char>(c[1]);
+        if (byte == 0xc2 && next >= 0x80 && next <= 0x9f) {
+            // A C1 control in UTF-8 (0x9b starts an escape sequence like ESC [).
+            fprintf(stream, "\\u%04x", next);
+            c++;
+        } else if (byte == '\n') {
+            fputs("\\n", stream);
+        } else if (byte == '\t') {
+            fputs("\\t", stream);
+        } else if (byte == '\r') {
+            fputs("\\r", stream);
+        } else if (byte < 0x20 || byte == 0x7f) {
+            fprintf(stream, "\\x%02x", byte);
+        } else {
+            fputc(byte, stream);
+        }
+    }
+}
+
 static bool ReadInteger(const char* text, int* value) {
     char* end = nullptr;
     errno = 0;
@@ -130,8 +155,9 @@ static bool StoreValue(const OptionSpec& option, const char* text, CliRequest* r
         return true;
     }
     if (option.kind == kInteger ? !ReadInteger(text, &integer) : !ReadReal(text, &real)) {
-        fprintf(stderr, "involute: %s: '%s' is not %s\n", option.name, text,
-                option.kind == kInteger ? "a whole number" : "a number");
+        fprintf(stderr, "involute: %s: '", option.name);
+        PrintEscaped(stderr, text);
+        fprintf(stderr, "' is not %s\n", option.kind == kInteger ? "a whole number" : "a number");
         return false;
     }
     switch (option.field) {
@@ -203,7 +229,9 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const OptionSpec* option = FindOption(word, length);
         if (option == nullptr ||
             (option->kind == kFileName && request->command != kCommandScript)) {
-            fprintf(stderr, "involute: unknown option '%s' (see involute --help)\n", word);
+            fprintf(stderr, "involute: unknown option '");
+            PrintEscaped(stderr, word);
+            fprintf(stderr, "' (see involute --help)\n");
             return false;
         }
         const char* value = equals != nullptr ? equals + 1 : nullptr;
@@ -243,7 +271,9 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     } else if (strcmp(command, "report") == 0) {
         request->command = kCommandReport;
     } else {
-        fprintf(stderr, "involute: unknown command '%s' (see involute --help)\n", command);
+        fprintf(stderr, "involute: unknown command '");
+        PrintEscaped(stderr, command);
+        fprintf(stderr, "' (see involute --help)\n");
         return false;
     }
     return ParseOptions(argc, argv, request);

@@ -5,7 +5,7 @@
 
 #include "cli/cli_options.h"
 
-// The rule's sentence; %.4f, where present, stands for the limit.
+// The rule's sentence; %.4f or %g, where present, stands for the limit.
 static const char* RuleText(ParameterRule rule) {
     switch (rule) {
         case kRuleToothCountRange:
@@ -45,6 +45,31 @@ static const char* RuleText(ParameterRule rule) {
         case kRuleNotComputable:
             return "the profile cannot be computed with these values: lower the module or the "
                    "coefficients";
+        case kRuleProfileOffCircles:
+            return "the computed profile does not start on the root circle or does not end on "
+                   "the tip circle: raise the pressure angle or change the coefficients";
+        case kRuleProfileBeyondTip:
+            return "points of the flank lie outside the ring between the root and the tip "
+                   "circle (the fillet runs past the tip circle): raise the pressure angle, the "
+                   "number of teeth or the profile shift";
+        case kRuleFlankCrossesCentreLine:
+            return "the undercut root crosses the tooth's centre line and cuts through the "
+                   "tooth: raise the number of teeth, the profile shift or the pressure angle";
+        case kRuleFlankEntersNeighbour:
+            return "the fillet enters the neighbouring tooth's half pitch: raise the number of "
+                   "teeth, the profile shift or the pressure angle";
+        case kRuleInvoluteTurnsBack:
+            return "the involute's radius falls again on its way to the tip circle (fillet and "
+                   "involute meet outside the tip circle): raise the pressure angle";
+        case kRuleArcTooWide:
+            return "a tip or gap arc of the outline would sweep one tooth pitch or more: lower "
+                   "the addendum";
+        case kRuleModuleTooSmall:
+            return "neighbouring points of the outline would print alike at six decimals: with "
+                   "these divisions the module must be at least %g (or use fewer divisions)";
+        case kRulePointsCoincide:
+            return "neighbouring points of the outline coincide: use fewer divisions or change "
+                   "the coefficients";
         case kRuleAccepted:
             break;
     }

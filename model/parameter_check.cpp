@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/outline_check.h"
 #include "model/tooth_profile.h"
 
 static ParameterProblem Problem(ParameterRule rule, GearField field, double limit) {
@@ -11,6 +12,17 @@ static ParameterProblem Problem(ParameterRule rule, GearField field, double limi
     problem.limit = limit;
     return problem;
 }
+
+// How far the cutter rounding's centre must stay inside its limits: below the pitch line by
+// this many modules (per unit of the coefficients), and inside the cutter tooth so that
+// the gap between neighbouring roots stays open by 4 times this many radians. Far above the
+// rounding noise of the formulas (1e-16) and of the script's full turn (8.2e-10 radians in
+// all), far below anything a gear is designed with.
+static const double kCentreMargin = 1e-9;
+
+// Half the cutter's pitch in modules: the middle of the cutter tooth, where the rounding's
+// centre may not reach.
+static const double kHalfCutterPitch = 1.5707963267948966;
 
 // Written so that a NaN fails too.
 static bool WithinMagnitude(double v) {
@@ -55,6 +67,13 @@ static ParameterProblem CheckFields(const GearParameters& p) {
     return Problem(kRuleAccepted, kFieldNone, 0);
 }
 
+// The largest tip radius coefficient that keeps the rounding's centre margin (in modules)
+// inside the middle of the cutter tooth.
+static double LargestRounding(double margin, double hf, double alpha) {
+    return (kHalfCutterPitch - margin - 0.7853981635 - hf * tan(alpha)) /
+           (1 / cos(alpha) - tan(alpha));
+}
+
 // The fields together: the circles and the cutter must make a tooth at all.
 static ParameterProblem CheckCircles(const GearParameters& p) {
     const double z = p.toothCount;
@@ -77,16 +96,33 @@ static ParameterProblem CheckCircles(const GearParameters& p) {
         return Problem(kRuleRootRadius, kFieldDedendum, z / 2 + x);
     }
     // The fillet starts on the root circle only while the rounding's centre stays below
-    // the line on which the pitch circle rolls.
-    if (!((rho - hf) + x < 0)) {
+    // the line on which the pitch circle rolls. Clearly below: at the root point the
+    // fillet's normal is the ray from the pitch point through the centre, and with the
+    // centre within rounding noise of that line the ray points anywhere (a shift of
+    // 0.9999999999999999 with the defaults put point 0 0.28 off the root circle).
+    const double belowPitchLine = kCentreMargin * (1 + std::fabs(hf) + std::fabs(x) + rho);
+    if (!((rho - hf) + x < -belowPitchLine)) {
         return Problem(kRuleRoundingAbovePitchLine, kFieldProfileShift, hf - rho);
     }
     // Past the middle of the cutter tooth the roundings of its two flanks overlap, and the
-    // root points of neighbouring gear teeth cross.
+    // root points of neighbouring gear teeth cross. Clearly inside: the gap between them,
+    // 4 (pi/2 - |cx|) / z, narrowed in the script's last gap by kScriptTurnExcess, must
+    // stay open by more than the formulas' rounding, and its arc's ends print apart. Where
+    // no rounding at all would let them print apart, the module is too small: the check
+    // of the outline says so.
     const GeneratingMotion g = ComputeGeneratingMotion(p, alpha);
-    if (!(std::fabs(g.cx) < 1.570796327)) {
-        const double largest = (0.7853981635 - hf * tan(alpha)) / (1 / cos(alpha) - tan(alpha));
-        return Problem(kRuleRoundingTooWide, kFieldToolTipRadius, largest);
+    const double rootRadius = p.module * (z / 2 + x - hf);
+    const double tipRadius = p.module * (z / 2 + x + ha);
+    const double printedApart = (kDistinctAtSixDecimals + kRotationNoise * tipRadius) / rootRadius;
+    const double noise = 1e-15 * (std::fabs((hf - rho) * tan(alpha)) + rho / cos(alpha));
+    double insideTooth =
+        z / 4 * (kScriptTurnExcess + std::fmax(4 * kCentreMargin, printedApart)) + noise;
+    if (LargestRounding(insideTooth, hf, alpha) < 0) {
+        insideTooth = z / 4 * (kScriptTurnExcess + 4 * kCentreMargin) + noise;
+    }
+    if (!(std::fabs(g.cx) < kHalfCutterPitch - insideTooth)) {
+        return Problem(kRuleRoundingTooWide, kFieldToolTipRadius,
+                       LargestRounding(insideTooth, hf, alpha));
     }
     return Problem(kRuleAccepted, kFieldNone, 0);
 }
@@ -125,5 +161,5 @@ ParameterProblem CheckGearParameters(const GearParameters& p) {
     if (!(profile.profileX[last] < 0)) {
         return Problem(kRulePointedTooth, kFieldAddendum, 0);
     }
-    return Problem(kRuleAccepted, kFieldNone, 0);
+    return CheckGeneratedOutline(p, geometry, profile);
 }

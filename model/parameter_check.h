@@ -40,8 +40,17 @@ enum ParameterRule {
     kRuleRootRadius,              // root radius > 0; limit: the largest dedendum, exclusive
     kRuleRoundingAbovePitchLine,  // cy < 0; limit: the largest profile shift, exclusive
     kRuleRoundingTooWide,         // |cx| < pi/2; limit: the largest tip radius coefficient
-    kRulePointedTooth,            // the last profile point must stay left of the centre line
+    kRulePointedTooth,            // the involute must stay left of the centre line
     kRuleNotComputable,           // radii or profile would not be finite
+    // Rules on the profile as computed and the outline as the script writes it.
+    kRuleProfileOffCircles,       // point 0 on the root circle, the last on the tip circle
+    kRuleProfileBeyondTip,        // every point between the root and the tip circle
+    kRuleFlankCrossesCentreLine,  // fillet and undercut stay left of the centre line
+    kRuleFlankEntersNeighbour,    // ... and inside the tooth's half pitch
+    kRuleInvoluteTurnsBack,       // the involute's radius falls at most once, then rises
+    kRuleArcTooWide,              // tip and gap arcs sweep less than one pitch
+    kRuleModuleTooSmall,          // neighbouring points print apart; limit: smallest module
+    kRulePointsCoincide,          // ... and no module in range would part them
 };
 
 struct ParameterProblem {

@@ -29,7 +29,7 @@ const char* GearFieldLabel(GearField field) {
     return "";
 }
 
-// The rule's sentence; %s stands for the label, %.4f (where present) for the limit.
+// The rule's sentence; %s stands for the label, %.4f or %g (where present) for the limit.
 static const char* RuleText(ParameterRule rule) {
     switch (rule) {
         case kRuleToothCountRange:
@@ -69,6 +69,28 @@ static const char* RuleText(ParameterRule rule) {
                    "줄이세요.";
         case kRuleNotComputable:
             return "이 값들로는 치형을 계산할 수 없습니다.\n%s과 계수들을 줄이세요.";
+        case kRuleProfileOffCircles:
+            return "계산된 치형이 이뿌리원에서 시작하지 않거나 이끝원에서 끝나지 않습니다.\n%s의 "
+                   "값을 키우거나 계수들을 바꾸세요.";
+        case kRuleProfileBeyondTip:
+            return "치형의 점이 이뿌리원과 이끝원 사이를 벗어납니다. 필렛이 이끝원 밖까지 "
+                   "나갑니다.\n%s의 값이나 잇수, 전위계수를 키우세요.";
+        case kRuleFlankCrossesCentreLine:
+            return "언더컷된 이뿌리가 이의 중심선을 넘어 이를 끊습니다.\n%s의 값이나 전위계수, "
+                   "압력각을 키우세요.";
+        case kRuleFlankEntersNeighbour:
+            return "이뿌리의 필렛이 이웃한 이의 반 피치 안으로 들어갑니다.\n%s의 값이나 "
+                   "전위계수, 압력각을 키우세요.";
+        case kRuleInvoluteTurnsBack:
+            return "인볼류트의 반지름이 이끝원까지 커지지 않고 다시 줄어듭니다. 필렛과 "
+                   "인볼류트가 이끝원 밖에서 만납니다.\n%s의 값을 키우세요.";
+        case kRuleArcTooWide:
+            return "이끝이나 이뿌리의 원호가 한 피치 이상을 돕니다.\n%s의 값을 줄이세요.";
+        case kRuleModuleTooSmall:
+            return "소수점 아래 여섯째 자리에서 윤곽의 이웃한 두 점이 같아집니다.\n지금의 "
+                   "등분값으로는 %s의 값이 %g 이상이어야 합니다. 등분값을 줄여도 됩니다.";
+        case kRulePointsCoincide:
+            return "윤곽의 이웃한 두 점이 겹칩니다.\n%s의 값을 줄이거나 계수들을 바꾸세요.";
         case kRuleAccepted:
             break;
     }

@@ -56,9 +56,10 @@ struct Refusal {
     GearField field;
 };
 
-// The value is refused with a message naming the field; the dialog stays open with the
-// focus in that box.
-HWND ExpectRefused(const RunningProgram& program, const Refusal& refusal) {
+// The value is refused with a message naming the field (and saying says, where given); the
+// dialog stays open with the focus in that box.
+HWND ExpectRefused(const RunningProgram& program, const Refusal& refusal,
+                   const char* says = nullptr) {
     const std::string what =
         std::string("'") + refusal.text + "' in box " + std::to_string(refusal.id);
     HWND dialog = OpenDataDialog(program);
@@ -76,6 +77,8 @@ HWND ExpectRefused(const RunningProgram& program, const Refusal& refusal) {
     const std::string label = std::string("'") + GearFieldLabel(refusal.field) + "'";
     Check(MessageBoxText(box).find(label) != std::string::npos,
           what + ": the message names the field: " + MessageBoxText(box));
+    Check(says == nullptr || MessageBoxText(box).find(says) != std::string::npos,
+          what + ": the message says what is wrong: " + MessageBoxText(box));
     PressKey(VK_RETURN);
     Check(WindowGone(box, 5000), what + ": the message box closes");
     Check(IsWindowVisible(dialog) != FALSE, what + ": the dialog stays open");
@@ -98,6 +101,24 @@ void RefusedValuesChangeNothing(const RunningProgram& program) {
         }
     }
     ExpectShown(program, nullptr, "after the refusals");
+}
+
+// Values each in range whose tooth cannot be drawn: the undercut of 3 teeth reaches into
+// the next tooth, an addendum of 50 makes the flank spiral round past the centre line.
+void UndrawableTeethAreRefused(const RunningProgram& program) {
+    const Refusal threeTeeth = {1007, "3", kFieldToothCount};
+    const Refusal addendum = {1011, "50", kFieldAddendum};
+    const struct {
+        const Refusal* refusal;
+        const char* says;
+    } cases[] = {{&threeTeeth, "이웃한 이의 반 피치 안으로"}, {&addendum, "뾰족"}};
+    for (const auto& c : cases) {
+        HWND dialog = ExpectRefused(program, *c.refusal, c.says);
+        if (dialog != nullptr) {
+            CloseWith(dialog, VK_ESCAPE, "Esc after a refused tooth");
+        }
+    }
+    ExpectShown(program, nullptr, "after the refused teeth");
 }
 
 void CorrectedValueIsTaken(const RunningProgram& program) {
@@ -168,6 +189,7 @@ void RunDataInputScenarios(const E2eSetting& setting) {
     }
     ExpectShown(program, nullptr, "at start");
     RefusedValuesChangeNothing(program);
+    UndrawableTeethAreRefused(program);
     CorrectedValueIsTaken(program);
     TwelveShiftedTeethAreDrawnAndExported(setting, program);
     CancelKeepsEveryValue(program);

@@ -66,6 +66,14 @@ TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
         {"profile --module abc", "--module: 'abc' is not a number"},
         {"profile --shift 1.0", "--shift: the centre of the cutter tip rounding"},
         {"profile --addendum 2.0", "--addendum: the tooth becomes pointed"},
+        {"profile --addendum 50", "--addendum: the tooth becomes pointed"},
+        {"profile --teeth 6 --shift -1", "--teeth: the undercut root crosses the tooth's centre"},
+        {"profile --module 1e-7",
+         "--module: neighbouring points of the outline would print "
+         "alike at six decimals: with these divisions the module must "
+         "be at least 8.45e-05"},
+        {"profile --module \"$(printf '1\\n2\\t\\033[31mx\\302\\233')\"",
+         "--module: '1\\n2\\t\\x1b[31mx\\u009b' is not a number"},
         {"profile --fillet-divisions 71",
          "--fillet-divisions: must be a whole number from 1 to 70"},
         {"profile --module 1e999", "--module: must be a number from -1000000 to 1000000"},

@@ -36,9 +36,9 @@ TEST(ParameterCheck, AcceptsTheDefaultAndTheEdgesOfEachRange) {
     const Change accepted[] = {
         CHANGE(toothCount = 24, kRuleAccepted, kFieldNone),
         CHANGE(toothCount = 9999, kRuleAccepted, kFieldNone),
-        CHANGE(module = 1e-6, kRuleAccepted, kFieldNone),
+        CHANGE(module = 0.00012, kRuleAccepted, kFieldNone),
         CHANGE(module = 1000000, kRuleAccepted, kFieldNone),
-        CHANGE(pressureAngleDeg = 0.5, kRuleAccepted, kFieldNone),
+        CHANGE(pressureAngleDeg = 9, kRuleAccepted, kFieldNone),
         CHANGE(pressureAngleDeg = 25, kRuleAccepted, kFieldNone),
         CHANGE(toolTipRadiusCoef = 0, kRuleAccepted, kFieldNone),
         CHANGE(toolTipRadiusCoef = 0.47, kRuleAccepted, kFieldNone),
@@ -156,6 +156,20 @@ TEST(ParameterMessage, NamesTheFieldByItsLabelAndGivesTheRange) {
     problem = {kRulePointedTooth, kFieldAddendum, 0};
     FormatParameterMessage(problem, text, sizeof text);
     EXPECT_NE(strstr(text, "뾰족"), nullptr) << text;
+}
+
+TEST(ParameterMessage, EveryRuleOnTheDrawnToothSaysWhatIsWrongAndWhatToChange) {
+    char text[1024];
+    for (int rule = kRuleProfileOffCircles; rule <= kRulePointsCoincide; rule++) {
+        const ParameterProblem problem = {static_cast<ParameterRule>(rule), kFieldModule, 8.45e-5};
+        FormatParameterMessage(problem, text, sizeof text);
+        const char* sentence = strstr(text, "\n\n");
+        ASSERT_NE(sentence, nullptr) << rule;
+        EXPECT_NE(strstr(sentence + 2, "\n"), nullptr) << "problem, then the remedy: " << text;
+    }
+    const ParameterProblem module = {kRuleModuleTooSmall, kFieldModule, 8.45e-5};
+    FormatParameterMessage(module, text, sizeof text);
+    EXPECT_NE(strstr(text, "모듈의 값이 8.45e-05 이상"), nullptr) << text;
 }
 
 TEST(ParameterMessage, NeverOverrunsASmallBuffer) {

@@ -1,0 +1,188 @@
+#include "model/outline_check.h"
+
+#include <cmath>
+
+#include "model/tooth_rotation.h"
+
+// The true full turn, for measuring angles; the teeth themselves are placed with the
+// script's ten-digit constant (RotationOfTooth), and the arcs are measured as placed.
+static const double kFullTurn = 6.283185307179586;
+
+// "On a circle" and "inside the ring" hold to this fraction of the tip radius.
+static const double kOnCircle = 1e-9;
+
+static ParameterProblem Problem(ParameterRule rule, GearField field, double limit) {
+    ParameterProblem problem;
+    problem.rule = rule;
+    problem.field = field;
+    problem.limit = limit;
+    return problem;
+}
+
+static double RadiusAt(const ToothProfile& profile, int i) {
+    return std::hypot(profile.profileX[i], profile.profileY[i]);
+}
+
+static double Distance(ModelPoint a, ModelPoint b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+static ModelPoint PointAt(const ToothProfile& profile, int i) {
+    ModelPoint p;
+    p.x = profile.profileX[i];
+    p.y = profile.profileY[i];
+    return p;
+}
+
+// The index from which the involute only climbs to the tip: undercut turns it back at the
+// base circle once, so its radius may fall from the fillet's end before it rises.
+static int TurnOfInvolute(const ToothProfile& profile, int nF, int last) {
+    int turn = nF;
+    while (turn < last && RadiusAt(profile, turn + 1) <= RadiusAt(profile, turn)) {
+        turn++;
+    }
+    return turn;
+}
+
+static bool RisesFrom(const ToothProfile& profile, int turn, int last) {
+    for (int i = turn; i < last; i++) {
+        if (!(RadiusAt(profile, i + 1) > RadiusAt(profile, i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Where point i of the left flank stands: left of the tooth's centre line and not past
+// the middle of the gap, half a pitch to the left.
+static bool InOwnHalfPitch(const ToothProfile& profile, int i, int n) {
+    const double x = profile.profileX[i];
+    return x < 0 && std::atan2(x, profile.profileY[i]) >= -kFullTurn / 2 / n;
+}
+
+// The profile inside its half pitch and between the circles. The involute above its turn
+// leaving the half pitch means the flanks crossed below the tip: a pointed tooth. The
+// fillet and the undercut doing so, or looping out past the tip circle, mean that the
+// undercut has cut through this tooth or into the next.
+static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry& g,
+                                     const ToothProfile& profile) {
+    const int nF = p.filletDivisions;
+    const int last = nF + p.involuteDivisions;
+    const int n = p.toothCount;
+    const double tolerance = kOnCircle * g.tipRadius;
+    if (!(std::fabs(RadiusAt(profile, 0) - g.rootRadius) <= tolerance &&
+          std::fabs(RadiusAt(profile, last) - g.tipRadius) <= tolerance)) {
+        return Problem(kRuleProfileOffCircles, kFieldPressureAngle, 0);
+    }
+    const int turn = TurnOfInvolute(profile, nF, last);
+    for (int i = turn; i <= last; i++) {
+        if (!InOwnHalfPitch(profile, i, n)) {
+            return Problem(kRulePointedTooth, kFieldAddendum, 0);
+        }
+    }
+    for (int i = 0; i < turn; i++) {
+        if (!(profile.profileX[i] < 0)) {
+            return Problem(kRuleFlankCrossesCentreLine, kFieldToothCount, 0);
+        }
+        if (!InOwnHalfPitch(profile, i, n)) {
+            return Problem(kRuleFlankEntersNeighbour, kFieldToothCount, 0);
+        }
+    }
+    for (int i = 0; i <= last; i++) {
+        const double r = RadiusAt(profile, i);
+        if (!(r >= g.rootRadius - tolerance && r <= g.tipRadius + tolerance)) {
+            return Problem(kRuleProfileBeyondTip, kFieldPressureAngle, 0);
+        }
+    }
+    if (!RisesFrom(profile, turn, last)) {
+        return Problem(kRuleInvoluteTurnsBack, kFieldPressureAngle, 0);
+    }
+    return Problem(kRuleAccepted, kFieldNone, 0);
+}
+
+struct Arc {
+    ModelPoint start;
+    ModelPoint end;  // reached counter-clockwise about the centre
+};
+
+// The arcs the script writes, for the teeth whose placement can differ: the first, the
+// second and the last (the others repeat the second up to rounding). The closing gap
+// arc, from the first tooth back to the last, is the narrowest (kScriptTurnExcess).
+static int OutlineArcs(const ToothProfile& profile, int last, int n, Arc* arcs) {
+    const int teeth[] = {0, 1, n - 1};
+    int count = 0;
+    for (int j = 0; j < 3; j++) {
+        const int k = teeth[j];
+        if (k >= n || (j == 2 && k <= 1)) {
+            continue;
+        }
+        const ToothRotation r = RotationOfTooth(k, n);
+        arcs[count++] = {MirroredPoint(profile, last, r), StoredPoint(profile, last, r)};
+        if (k > 0) {
+            const ToothRotation before = RotationOfTooth(k - 1, n);
+            arcs[count++] = {StoredPoint(profile, 0, r), MirroredPoint(profile, 0, before)};
+        }
+    }
+    const ToothRotation first = RotationOfTooth(0, n);
+    arcs[count++] = {StoredPoint(profile, 0, first),
+                     MirroredPoint(profile, 0, RotationOfTooth(n - 1, n))};
+    return count;
+}
+
+// The counter-clockwise sweep from start to end, from 0 up to a full turn.
+static double Sweep(const Arc& arc) {
+    const ModelPoint a = arc.start;
+    const ModelPoint b = arc.end;
+    const double angle = std::atan2(a.x * b.y - a.y * b.x, a.x * b.x + a.y * b.y);
+    return angle < 0 ? angle + kFullTurn : angle;
+}
+
+// Rounds the smallest module up to three significant digits, so the printed value passes.
+static double RoundedUp(double v) {
+    if (!(v > 0) || !std::isfinite(v)) {
+        return v;
+    }
+    const double unit = std::pow(10.0, std::floor(std::log10(v)) - 2);
+    return std::ceil(v / unit * (1 + 1e-12)) * unit;
+}
+
+// Every arc sweeps less than a pitch, and every pair of neighbouring points of the
+// outline, arc ends included, prints as two different points. All distances scale with
+// the module, which gives the smallest module the chosen divisions can be written with.
+static ParameterProblem CheckOutline(const GearParameters& p, const GearGeometry& g,
+                                     const ToothProfile& profile) {
+    const int last = p.filletDivisions + p.involuteDivisions;
+    const int n = p.toothCount;
+    Arc arcs[6];
+    const int count = OutlineArcs(profile, last, n, arcs);
+    double nearest = HUGE_VAL;
+    for (int i = 0; i < count; i++) {
+        const double sweep = Sweep(arcs[i]);
+        if (!(sweep > 0 && sweep < kFullTurn / n)) {
+            return Problem(kRuleArcTooWide, kFieldAddendum, 0);
+        }
+        nearest = std::fmin(nearest, Distance(arcs[i].start, arcs[i].end));
+    }
+    for (int i = 0; i < last; i++) {
+        nearest = std::fmin(nearest, Distance(PointAt(profile, i), PointAt(profile, i + 1)));
+    }
+    const double noise = kRotationNoise * g.tipRadius;
+    if (!(nearest > kDistinctAtSixDecimals + noise)) {
+        const double perModule = (nearest - noise) / p.module;
+        const double smallest = RoundedUp(kDistinctAtSixDecimals / perModule);
+        if (!(perModule > 0 && smallest <= kMaxMagnitude)) {
+            return Problem(kRulePointsCoincide, kFieldInvoluteDivisions, 0);
+        }
+        return Problem(kRuleModuleTooSmall, kFieldModule, smallest);
+    }
+    return Problem(kRuleAccepted, kFieldNone, 0);
+}
+
+ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeometry& geometry,
+                                       const ToothProfile& profile) {
+    const ParameterProblem problem = CheckProfile(p, geometry, profile);
+    if (problem.rule != kRuleAccepted) {
+        return problem;
+    }
+    return CheckOutline(p, geometry, profile);
+}
