@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/tooth_rotation.h"
+#include "model/gear_outline.h"
 
 // The true full turn, for measuring angles; the teeth themselves are placed with the
 // script's ten-digit constant (RotationOfTooth), and the arcs are measured as placed.
@@ -25,13 +25,6 @@ static double RadiusAt(const ToothProfile& profile, int i) {
 
 static double Distance(ModelPoint a, ModelPoint b) {
     return std::hypot(a.x - b.x, a.y - b.y);
-}
-
-static ModelPoint PointAt(const ToothProfile& profile, int i) {
-    ModelPoint p;
-    p.x = profile.profileX[i];
-    p.y = profile.profileY[i];
-    return p;
 }
 
 // The index from which the involute only climbs to the tip: undercut turns it back at the
@@ -100,41 +93,29 @@ static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry
     return Problem(kRuleAccepted, kFieldNone, 0);
 }
 
-struct Arc {
-    ModelPoint start;
-    ModelPoint end;  // reached counter-clockwise about the centre
-};
-
-// The arcs the script writes, for the teeth whose placement can differ: the first, the
-// second and the last (the others repeat the second up to rounding). The closing gap
-// arc, from the first tooth back to the last, is the narrowest (kScriptTurnExcess).
-static int OutlineArcs(const ToothProfile& profile, int last, int n, Arc* arcs) {
-    const int teeth[] = {0, 1, n - 1};
-    int count = 0;
-    for (int j = 0; j < 3; j++) {
-        const int k = teeth[j];
-        if (k >= n || (j == 2 && k <= 1)) {
-            continue;
-        }
-        const ToothRotation r = RotationOfTooth(k, n);
-        arcs[count++] = {MirroredPoint(profile, last, r), StoredPoint(profile, last, r)};
-        if (k > 0) {
-            const ToothRotation before = RotationOfTooth(k - 1, n);
-            arcs[count++] = {StoredPoint(profile, 0, r), MirroredPoint(profile, 0, before)};
-        }
-    }
-    const ToothRotation first = RotationOfTooth(0, n);
-    arcs[count++] = {StoredPoint(profile, 0, first),
-                     MirroredPoint(profile, 0, RotationOfTooth(n - 1, n))};
-    return count;
-}
-
-// The counter-clockwise sweep from start to end, from 0 up to a full turn.
-static double Sweep(const Arc& arc) {
-    const ModelPoint a = arc.start;
-    const ModelPoint b = arc.end;
+// The counter-clockwise sweep from start to end about the centre, from 0 up to a full turn.
+static double Sweep(ModelPoint a, ModelPoint b) {
     const double angle = std::atan2(a.x * b.y - a.y * b.x, a.x * b.x + a.y * b.y);
     return angle < 0 ? angle + kFullTurn : angle;
+}
+
+// What the walk of the whole outline finds on its tip and gap arcs, placed exactly as the
+// script places them: the closing gap is the narrowest (kScriptTurnExcess).
+struct ArcScan {
+    double pitch;
+    bool tooWide;
+    double nearest;  // the shortest chord between an arc's ends
+};
+
+static void SkipFlank(void*, int, bool, const ModelPoint*, int) {}
+
+static void MeasureArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
+    ArcScan* scan = static_cast<ArcScan*>(context);
+    const double sweep = Sweep(start, end);
+    if (!(sweep > 0 && sweep < scan->pitch)) {
+        scan->tooWide = true;
+    }
+    scan->nearest = std::fmin(scan->nearest, Distance(start, end));
 }
 
 // Rounds the smallest module up to three significant digits, so the printed value passes.
@@ -152,19 +133,16 @@ static double RoundedUp(double v) {
 static ParameterProblem CheckOutline(const GearParameters& p, const GearGeometry& g,
                                      const ToothProfile& profile) {
     const int last = p.filletDivisions + p.involuteDivisions;
-    const int n = p.toothCount;
-    Arc arcs[6];
-    const int count = OutlineArcs(profile, last, n, arcs);
-    double nearest = HUGE_VAL;
-    for (int i = 0; i < count; i++) {
-        const double sweep = Sweep(arcs[i]);
-        if (!(sweep > 0 && sweep < kFullTurn / n)) {
-            return Problem(kRuleArcTooWide, kFieldAddendum, 0);
-        }
-        nearest = std::fmin(nearest, Distance(arcs[i].start, arcs[i].end));
+    FlankPoints flank;
+    GeneratedFlank(profile, last, &flank);
+    ArcScan scan = {kFullTurn / p.toothCount, false, HUGE_VAL};
+    WalkGearOutline(flank, p.toothCount, {&scan, SkipFlank, MeasureArc});
+    if (scan.tooWide) {
+        return Problem(kRuleArcTooWide, kFieldAddendum, 0);
     }
+    double nearest = scan.nearest;
     for (int i = 0; i < last; i++) {
-        nearest = std::fmin(nearest, Distance(PointAt(profile, i), PointAt(profile, i + 1)));
+        nearest = std::fmin(nearest, Distance(flank.point[i], flank.point[i + 1]));
     }
     const double noise = kRotationNoise * g.tipRadius;
     if (!(nearest > kDistinctAtSixDecimals + noise)) {
