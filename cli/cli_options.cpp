@@ -25,7 +25,7 @@ static const OptionSpec kOptions[] = {
     {"--tip-radius", kReal, kFieldToolTipRadius, "cutter tip radius coefficient, 0 or more"},
     {"--involute-divisions", kInteger, kFieldInvoluteDivisions, "involute segments, 1 to 100"},
     {"--fillet-divisions", kInteger, kFieldFilletDivisions, "fillet segments, 1 to 70"},
-    {"-o", kFileName, kFieldNone, "script file to write (script only), default test.scr"},
+    {"-o", kFileName, kFieldNone, "file to write (script, dxf, svg)"},
 };
 
 const char* OptionOfField(GearField field) {
@@ -70,17 +70,22 @@ static void DescribeDefault(const OptionSpec& option, const GearParameters& d, c
         case kFieldNone:
             break;
     }
-    snprintf(text, size, "test.scr");
+    snprintf(text, size, "test.scr, test.dxf, test.svg");
 }
 
 void PrintUsage() {
     printf(
         "usage: involute profile [options]\n"
         "       involute script [options] [-o FILE]\n"
+        "       involute dxf [options] [-o FILE]\n"
+        "       involute svg [options] [-o FILE]\n"
         "\n"
         "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
         "         as CSV, numbers with 17 significant digits\n"
         "script   writes the CAD drawing script of the whole gear (CR LF line ends)\n"
+        "dxf      writes the gear as a DXF R12 drawing: one closed outline, undercut loop\n"
+        "         cut off, and the reference circles (CR LF line ends)\n"
+        "svg      writes the same outline and circles as an SVG picture in millimetres\n"
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
@@ -188,7 +193,8 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
         const OptionSpec* option = FindOption(word, length);
         if (option == nullptr ||
-            (option->kind == kFileName && request->command != kCommandScript)) {
+            (option->kind == kFileName && request->command != kCommandScript &&
+             request->command != kCommandDxf && request->command != kCommandSvg)) {
             fprintf(stderr, "involute: unknown option '%s' (see involute --help)\n", word);
             return false;
         }
@@ -212,7 +218,7 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->parameters = DefaultGearParameters();
     request->outputFile = "test.scr";
     if (argc < 2) {
-        fprintf(stderr, "involute: say profile or script (see involute --help)\n");
+        fprintf(stderr, "involute: say profile, script, dxf or svg (see involute --help)\n");
         return false;
     }
     const char* command = argv[1];
@@ -225,6 +231,12 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
         request->command = kCommandProfile;
     } else if (strcmp(command, "script") == 0) {
         request->command = kCommandScript;
+    } else if (strcmp(command, "dxf") == 0) {
+        request->command = kCommandDxf;
+        request->outputFile = "test.dxf";
+    } else if (strcmp(command, "svg") == 0) {
+        request->command = kCommandSvg;
+        request->outputFile = "test.svg";
     } else {
         fprintf(stderr, "involute: unknown command '%s' (see involute --help)\n", command);
         return false;

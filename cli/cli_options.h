@@ -5,12 +5,19 @@
 #include "model/gear_parameters.h"
 #include "model/parameter_check.h"
 
-enum CliCommand { kCommandNone, kCommandHelp, kCommandProfile, kCommandScript };
+enum CliCommand {
+    kCommandNone,
+    kCommandHelp,
+    kCommandProfile,
+    kCommandScript,
+    kCommandDxf,
+    kCommandSvg,
+};
 
 struct CliRequest {
     CliCommand command;
     GearParameters parameters;
-    const char* outputFile;  // for script
+    const char* outputFile;  // for script, dxf and svg
 };
 
 // The option that sets a field, as the user types it.
