@@ -1,6 +1,7 @@
 // The one dispatcher: creation, painting, destruction and the menu commands.
 #include "app/main_window.h"
 
+#include "export/drawing_writer.h"
 #include "export/script_writer.h"
 #include "model/gear_parameters.h"
 #include "model/tooth_profile.h"
@@ -40,6 +41,12 @@ static void OnCommand(HWND window, int command) {
             break;
         case IDM_MAKE_SCRIPT:
             WriteScriptFile(window);
+            break;
+        case IDM_MAKE_DXF:
+            WriteDxfFile(window);
+            break;
+        case IDM_MAKE_SVG:
+            WriteSvgFile(window);
             break;
         default:
             break;

@@ -12,6 +12,8 @@ struct E2eSetting {
     std::string folder;         // its working folder, where scripts are written
     std::string defaultScript;  // involute script of the default gear
     std::string twelveScript;   // involute script --teeth 12 --shift 0.5
+    std::string defaultDxf;     // involute dxf of the default gear
+    std::string defaultSvg;     // involute svg of the default gear
 };
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -37,3 +39,4 @@ void ShowView(const RunningProgram& program, WORD itemKey);
 void RunProgramScenarios(const E2eSetting& setting);
 void RunScriptScenarios(const E2eSetting& setting);
 void RunDataInputScenarios(const E2eSetting& setting);
+void RunDrawingScenarios(const E2eSetting& setting);
