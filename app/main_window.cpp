@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/gear_report_dialog.h"
+#include "export/drawing_writer.h"
 #include "export/script_writer.h"
 #include "model/gear_parameters.h"
 #include "model/tooth_profile.h"
@@ -44,6 +45,12 @@ static void OnCommand(HWND window, int command) {
             break;
         case IDM_GEAR_REPORT:
             ShowGearReport(window);
+            break;
+        case IDM_MAKE_DXF:
+            WriteDxfFile(window);
+            break;
+        case IDM_MAKE_SVG:
+            WriteSvgFile(window);
             break;
         default:
             break;

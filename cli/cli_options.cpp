@@ -25,7 +25,7 @@ static const OptionSpec kOptions[] = {
     {"--tip-radius", kReal, kFieldToolTipRadius, "cutter tip radius coefficient, 0 or more"},
     {"--involute-divisions", kInteger, kFieldInvoluteDivisions, "involute segments, 1 to 100"},
     {"--fillet-divisions", kInteger, kFieldFilletDivisions, "fillet segments, 1 to 70"},
-    {"-o", kFileName, kFieldNone, "script file to write (script only), default test.scr"},
+    {"-o", kFileName, kFieldNone, "file to write (script, dxf, svg)"},
 };
 
 const char* OptionOfField(GearField field) {
@@ -70,7 +70,7 @@ static void DescribeDefault(const OptionSpec& option, const GearParameters& d, c
         case kFieldNone:
             break;
     }
-    snprintf(text, size, "test.scr");
+    snprintf(text, size, "test.scr, test.dxf, test.svg");
 }
 
 void PrintUsage() {
@@ -78,12 +78,17 @@ void PrintUsage() {
         "usage: involute profile [options]\n"
         "       involute script [options] [-o FILE]\n"
         "       involute report [options] [--pin-diameter D] [--span-teeth K] [--json]\n"
+        "       involute dxf [options] [-o FILE]\n"
+        "       involute svg [options] [-o FILE]\n"
         "\n"
         "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
         "         as CSV, numbers with 17 significant digits\n"
         "script   writes the CAD drawing script of the whole gear (CR LF line ends)\n"
         "report   prints the gear data: diameters, tooth thicknesses, span and over-pins\n"
         "         measurements, undercut and warnings; lengths with four decimals\n"
+        "dxf      writes the gear as a DXF R12 drawing: one closed outline, undercut loop\n"
+        "         cut off, and the reference circles (CR LF line ends)\n"
+        "svg      writes the same outline and circles as an SVG picture in millimetres\n"
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
@@ -228,7 +233,8 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
         const OptionSpec* option = FindOption(word, length);
         if (option == nullptr ||
-            (option->kind == kFileName && request->command != kCommandScript)) {
+            (option->kind == kFileName && request->command != kCommandScript &&
+             request->command != kCommandDxf && request->command != kCommandSvg)) {
             fprintf(stderr, "involute: unknown option '");
             PrintEscaped(stderr, word);
             fprintf(stderr, "' (see involute --help)\n");
@@ -255,7 +261,7 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->outputFile = "test.scr";
     request->report = DefaultReportRequest();
     if (argc < 2) {
-        fprintf(stderr, "involute: say profile or script (see involute --help)\n");
+        fprintf(stderr, "involute: say profile, script, dxf or svg (see involute --help)\n");
         return false;
     }
     const char* command = argv[1];
@@ -270,6 +276,12 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
         request->command = kCommandScript;
     } else if (strcmp(command, "report") == 0) {
         request->command = kCommandReport;
+    } else if (strcmp(command, "dxf") == 0) {
+        request->command = kCommandDxf;
+        request->outputFile = "test.dxf";
+    } else if (strcmp(command, "svg") == 0) {
+        request->command = kCommandSvg;
+        request->outputFile = "test.svg";
     } else {
         fprintf(stderr, "involute: unknown command '");
         PrintEscaped(stderr, command);

@@ -6,12 +6,20 @@
 #include "model/gear_parameters.h"
 #include "model/parameter_check.h"
 
-enum CliCommand { kCommandNone, kCommandHelp, kCommandProfile, kCommandScript, kCommandReport };
+enum CliCommand {
+    kCommandNone,
+    kCommandHelp,
+    kCommandProfile,
+    kCommandScript,
+    kCommandDxf,
+    kCommandSvg,
+    kCommandReport,
+};
 
 struct CliRequest {
     CliCommand command;
     GearParameters parameters;
-    const char* outputFile;  // for script
+    const char* outputFile;  // for script, dxf and svg
     ReportRequest report;    // for report
 };
 

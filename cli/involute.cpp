@@ -1,12 +1,13 @@
 // involute: the gear model without the window. Prints the tooth profile as CSV, writes
-// the same drawing script as the program, or prints the gear data, for headless and batch
-// use.
+// the same drawing script, DXF or SVG file as the program, or prints the gear data, for
+// headless and batch use.
 #include <cstdio>
 #include <cstring>
 
 #include "cli/cli_options.h"
 #include "cli/problem_text.h"
 #include "cli/report_command.h"
+#include "export/cad_export.h"
 #include "export/script_export.h"
 #include "model/parameter_check.h"
 #include "model/tooth_profile.h"
@@ -20,10 +21,8 @@ static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int
     }
 }
 
-static int WriteScript(const char* fileName, const GearGeometry& g, const ToothProfile& profile,
-                       int last, int teeth) {
-    const DrawingScript script = {&g, &profile, last, teeth, 0.0, 0.0};
-    const ExportResult result = ExportDrawingScript(fileName, script);
+// Exit status 0 when the file was written, else 1 and one line on stderr.
+static int Reported(const char* fileName, const ExportResult& result) {
     if (result.stage != kExportDone) {
         fprintf(stderr, "involute: cannot write %s: %s\n", fileName,
                 result.error != 0 ? strerror(result.error) : "write failed");
@@ -59,5 +58,14 @@ int main(int argc, char** argv) {
         PrintProfile(geometry, profile, last);
         return fflush(stdout) == 0 ? 0 : 1;
     }
-    return WriteScript(request.outputFile, geometry, profile, last, request.parameters.toothCount);
+    const int teeth = request.parameters.toothCount;
+    if (request.command == kCommandScript) {
+        const DrawingScript script = {&geometry, &profile, last, teeth, 0.0, 0.0};
+        return Reported(request.outputFile, ExportDrawingScript(request.outputFile, script));
+    }
+    const CadDrawing drawing = {&geometry, &profile, last, request.parameters.filletDivisions,
+                                teeth};
+    return Reported(request.outputFile, request.command == kCommandDxf
+                                            ? ExportDxfDrawing(request.outputFile, drawing)
+                                            : ExportSvgDrawing(request.outputFile, drawing));
 }

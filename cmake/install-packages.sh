@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64
   wine wine64 xvfb xdotool imagemagick x11-utils
   fonts-nanum locales
+  dpkg-dev python3-ezdxf
 )
 
 missing=()
@@ -35,3 +36,6 @@ if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
   grep -q '^ko_KR\.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
   as_root locale-gen
 fi
+
+# The DXF library's source, which both builds compile.
+bash "$(dirname "$0")/fetch-dxflib.sh"

@@ -3,8 +3,26 @@
 #include <cerrno>
 #include <cstdio>
 
-void FormatExportNotice(const char* fileName, char* text, size_t size) {
-    snprintf(text, size, "AutoCad 용 script 화일 %s가 만들어 졌습니다.\n", fileName);
+// What the notice calls each kind of file, and what the failure calls it.
+struct KindText {
+    const char* notice;
+    const char* name;
+};
+
+static KindText TextOf(ExportKind kind) {
+    switch (kind) {
+        case kDxfFile:
+            return {"DXF 도면", "DXF"};
+        case kSvgFile:
+            return {"SVG 그림", "SVG"};
+        case kScriptFile:
+            break;
+    }
+    return {"AutoCad 용 script", "script"};
+}
+
+void FormatExportNotice(ExportKind kind, const char* fileName, char* text, size_t size) {
+    snprintf(text, size, "%s 화일 %s가 만들어 졌습니다.\n", TextOf(kind).notice, fileName);
 }
 
 static const char* ReasonOf(const ExportResult& result) {
@@ -29,8 +47,8 @@ static const char* ReasonOf(const ExportResult& result) {
                                              : "화일을 쓰는 중에 오류가 났습니다.";
 }
 
-void FormatExportFailure(const char* fileName, const ExportResult& result, char* text,
-                         size_t size) {
-    snprintf(text, size, "script 화일 %s을(를) 만들지 못했습니다.\n%s\n", fileName,
+void FormatExportFailure(ExportKind kind, const char* fileName, const ExportResult& result,
+                         char* text, size_t size) {
+    snprintf(text, size, "%s 화일 %s을(를) 만들지 못했습니다.\n%s\n", TextOf(kind).name, fileName,
              ReasonOf(result));
 }

@@ -21,10 +21,10 @@ void WriteScriptFile(HWND window) {
     const ExportResult result = ExportDrawingScript(fileName, script);
     char text[256];
     if (result.stage == kExportDone) {
-        FormatExportNotice(fileName, text, sizeof text);
+        FormatExportNotice(kScriptFile, fileName, text, sizeof text);
         MessageBoxA(window, text, "알림 메세지", MB_OK);
     } else {
-        FormatExportFailure(fileName, result, text, sizeof text);
+        FormatExportFailure(kScriptFile, fileName, result, text, sizeof text);
         MessageBoxA(window, text, "오류 메세지", MB_OK | MB_ICONERROR);
     }
 }

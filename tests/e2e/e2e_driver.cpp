@@ -59,28 +59,37 @@ static int TakeShots(const E2eSetting& setting, const std::string& outFolder) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && strcmp(argv[1], "shots") == 0) {
-        E2eSetting setting = {argv[2], ".", "", ""};
+        E2eSetting setting = {argv[2], ".", "", "", "", ""};
         return TakeShots(setting, argv[3]);
     }
     if (argc == 4 && strcmp(argv[1], "timing") == 0) {
-        E2eSetting setting = {argv[2], argv[3], "", ""};
+        E2eSetting setting = {argv[2], argv[3], "", "", "", ""};
         return RunTiming(setting);
     }
-    if (argc != 6 || strcmp(argv[1], "test") != 0) {
+    if (argc != 8 || strcmp(argv[1], "test") != 0) {
         fprintf(stderr,
-                "usage: e2e_driver test PROGRAM FOLDER DEFAULT.scr TWELVE.scr\n"
+                "usage: e2e_driver test PROGRAM FOLDER DEFAULT.scr TWELVE.scr DEFAULT.dxf "
+                "DEFAULT.svg\n"
                 "       e2e_driver shots PROGRAM OUTFOLDER\n"
                 "       e2e_driver timing PROGRAM FOLDER\n");
         return 2;
     }
-    const E2eSetting setting = {argv[2], argv[3], ReadFileBytes(argv[4]), ReadFileBytes(argv[5])};
+    const E2eSetting setting = {argv[2],
+                                argv[3],
+                                ReadFileBytes(argv[4]),
+                                ReadFileBytes(argv[5]),
+                                ReadFileBytes(argv[6]),
+                                ReadFileBytes(argv[7])};
     Check(!setting.defaultScript.empty() && !setting.twelveScript.empty(),
           "the expected scripts are there");
+    Check(!setting.defaultDxf.empty() && !setting.defaultSvg.empty(),
+          "the expected drawings are there");
     RunProgramScenarios(setting);
     RunScriptScenarios(setting);
     RunDataInputScenarios(setting);
     RunViewScenarios(setting);
     RunReportScenarios(setting);
+    RunDrawingScenarios(setting);
     printf("end-to-end: %d passed, %d failed\n", passedChecks, failedChecks);
     return failedChecks == 0 ? 0 : 1;
 }

@@ -12,6 +12,8 @@ struct E2eSetting {
     std::string folder;         // its working folder, where scripts are written
     std::string defaultScript;  // involute script of the default gear
     std::string twelveScript;   // involute script --teeth 12 --shift 0.5
+    std::string defaultDxf;     // involute dxf of the default gear
+    std::string defaultSvg;     // involute svg of the default gear
 };
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -42,3 +44,4 @@ void RunViewScenarios(const E2eSetting& setting);
 // Times the heavy commands for the largest gear; prints, checks nothing.
 int RunTiming(const E2eSetting& setting);
 void RunReportScenarios(const E2eSetting& setting);
+void RunDrawingScenarios(const E2eSetting& setting);

@@ -10,7 +10,7 @@ const int kNameEdit = 1008;
 
 std::string NoticeFor(const char* fileName) {
     char text[256];
-    FormatExportNotice(fileName, text, sizeof text);
+    FormatExportNotice(kScriptFile, fileName, text, sizeof text);
     return text;
 }
 

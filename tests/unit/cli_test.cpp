@@ -81,7 +81,7 @@ TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
         {"profile -o x.scr", "unknown option '-o'"},
         {"profile --teeth", "--teeth needs a value"},
         {"draw", "unknown command 'draw'"},
-        {"", "say profile or script"},
+        {"", "say profile, script, dxf or svg"},
     };
     for (const auto& c : cases) {
         const ToolRun run = RunInvolute(c.arguments);

@@ -1,0 +1,8 @@
+// The "make DXF" and "make SVG" commands: ask where with the Save As dialog, write the
+// drawing of the whole gear, and say whether the file was made. Cancel writes nothing.
+#pragma once
+
+#include <windows.h>
+
+void WriteDxfFile(HWND window);
+void WriteSvgFile(HWND window);

@@ -1,0 +1,114 @@
+// The DXF and SVG commands: the Save As dialog typed into as a person would, the notice,
+// the file on disk, Cancel, and a target that cannot be written.
+#include <string>
+
+#include "export/export_message.h"
+#include "tests/e2e/e2e_driver.h"
+
+namespace {
+
+const char kSaveAs[] = "다른 이름으로 저장";
+const int kNameBox = 0x47c;  // the file name box of the common dialog (cmb13)
+
+std::string NoticeFor(ExportKind kind, const std::string& fileName) {
+    char text[1300];
+    FormatExportNotice(kind, fileName.c_str(), text, sizeof text);
+    return text;
+}
+
+// Alt+A, then the item's key: the Save As dialog, its name box holding the default name.
+HWND OpenSaveAs(const RunningProgram& program, WORD itemKey, const char* defaultName) {
+    HWND dialog = OpenByMenu(program, 'A', itemKey, kSaveAs);
+    if (dialog != nullptr) {
+        Check(ControlText(dialog, kNameBox) == defaultName, std::string("the name box shows ") +
+                                                                defaultName + ", not " +
+                                                                ControlText(dialog, kNameBox));
+    }
+    return dialog;
+}
+
+// Closes the box with the caption by Enter and answers its text.
+std::string AnswerBox(const RunningProgram& program, const char* caption) {
+    HWND box = WaitForWindow(program, caption, 5000);
+    Check(box != nullptr, std::string("the box '") + caption + "' appears");
+    if (box == nullptr) {
+        return "";
+    }
+    const std::string text = MessageBoxText(box);
+    PressKey(VK_RETURN);
+    Check(WindowGone(box, 5000), std::string("the box '") + caption + "' closes");
+    return text;
+}
+
+void DefaultNameWritesTestDxf(const E2eSetting& setting, const RunningProgram& program) {
+    HWND dialog = OpenSaveAs(program, 'D', "test.dxf");
+    if (dialog == nullptr) {
+        return;
+    }
+    PressKey(VK_RETURN);
+    Check(WindowGone(dialog, 5000), "Enter closes the Save As dialog");
+    const std::string file = setting.folder + "\\test.dxf";
+    const std::string notice = AnswerBox(program, "알림 메세지");
+    Check(notice == NoticeFor(kDxfFile, file), "the notice names " + file + ": " + notice);
+    Check(ReadFileBytes(file) == setting.defaultDxf,
+          "test.dxf is byte for byte the involute tool's DXF of the default gear");
+}
+
+void TypedNameGetsTheSvgExtension(const E2eSetting& setting, const RunningProgram& program) {
+    if (OpenSaveAs(program, 'V', "test.svg") == nullptr) {
+        return;
+    }
+    TypeText("gear");
+    PressKey(VK_RETURN);
+    const std::string file = setting.folder + "\\gear.svg";
+    const std::string notice = AnswerBox(program, "알림 메세지");
+    Check(notice == NoticeFor(kSvgFile, file), "the notice names " + file + ": " + notice);
+    Check(ReadFileBytes(file) == setting.defaultSvg,
+          "gear.svg is byte for byte the involute tool's SVG of the default gear");
+}
+
+void CancelWritesNothing(const E2eSetting& setting, const RunningProgram& program) {
+    for (WORD itemKey : {'D', 'V'}) {
+        HWND dialog = OpenByMenu(program, 'A', itemKey, kSaveAs);
+        if (dialog == nullptr) {
+            return;
+        }
+        TypeText("cancelled");
+        PressKey(VK_ESCAPE);
+        Check(WindowGone(dialog, 5000), "Esc closes the Save As dialog");
+        Check(WaitForWindow(program, "알림 메세지", 500) == nullptr, "Cancel: no notice");
+        Check(WaitForWindow(program, "오류 메세지", 100) == nullptr, "Cancel: no error");
+    }
+    Check(!FileExists(setting.folder + "\\cancelled.dxf") &&
+              !FileExists(setting.folder + "\\cancelled.svg") &&
+              !FileExists(setting.folder + "\\cancelled"),
+          "Cancel writes no file");
+}
+
+void MissingFolderIsReportedAsAFailure(const E2eSetting& setting, const RunningProgram& program) {
+    if (OpenByMenu(program, 'A', 'D', kSaveAs) == nullptr) {
+        return;
+    }
+    TypeText("no-such-folder\\gear");
+    PressKey(VK_RETURN);
+    const std::string text = AnswerBox(program, "오류 메세지");
+    Check(text.find("DXF") != std::string::npos &&
+              text.find("no-such-folder\\gear.dxf") != std::string::npos,
+          "the error names the DXF file: " + text);
+    Check(WaitForWindow(program, "알림 메세지", 500) == nullptr, "no success notice follows");
+    Check(!FileExists(setting.folder + "\\no-such-folder"), "nothing is left behind");
+}
+
+}  // namespace
+
+void RunDrawingScenarios(const E2eSetting& setting) {
+    RunningProgram program;
+    if (!Start(setting, &program)) {
+        return;
+    }
+    DefaultNameWritesTestDxf(setting, program);
+    TypedNameGetsTheSvgExtension(setting, program);
+    CancelWritesNothing(setting, program);
+    MissingFolderIsReportedAsAFailure(setting, program);
+    StopProgram(&program);
+}
