@@ -10,7 +10,8 @@ void GeneratedFlank(const ToothProfile& profile, int lastIndex, FlankPoints* fla
 }
 
 // Where segment a0-a1 properly crosses segment b0-b1: the parameter along a in (0, 1].
-// Segments that only touch at an end of b, or run parallel, do not cross.
+// A crossing through the lower end of b counts on b, one through its upper end on the next
+// chord; segments that run parallel do not cross.
 static bool Crossing(ModelPoint a0, ModelPoint a1, ModelPoint b0, ModelPoint b1, double* t) {
     const double ax = a1.x - a0.x;
     const double ay = a1.y - a0.y;
@@ -24,7 +25,7 @@ static bool Crossing(ModelPoint a0, ModelPoint a1, ModelPoint b0, ModelPoint b1,
     const double cy = b0.y - a0.y;
     const double ta = (cx * by - cy * bx) / d;
     const double tb = (cx * ay - cy * ax) / d;
-    if (!(ta > 0 && ta <= 1 && tb > 0 && tb < 1)) {
+    if (!(ta > 0 && ta <= 1 && tb >= 0 && tb < 1)) {
         return false;
     }
     *t = ta;
