@@ -14,12 +14,9 @@ static HANDLE OpenForQuery(const char* name) {
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-// A link or junction is replaced by the final path of the file it leads to.
-static int ResolveLink(const char* fileName, HANDLE file, ExportTarget* target) {
-    const DWORD attributes = GetFileAttributesA(fileName);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
-        return 0;
-    }
+// The final path of the open file: where a chain of links or junctions leads, so that the
+// file there is replaced and the links stay.
+static int ResolveLinks(HANDLE file, ExportTarget* target) {
     const DWORD length = GetFinalPathNameByHandleA(file, target->path, sizeof target->path,
                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0) {
@@ -46,7 +43,7 @@ static int InspectExisting(const char* fileName, ExportTarget* target) {
     } else {
         target->kind = kTargetFile;
         target->readOnly = (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-        error = ResolveLink(fileName, file, target);
+        error = ResolveLinks(file, target);
     }
     CloseHandle(file);
     return error;
