@@ -1,10 +1,15 @@
 #include "export/file_export.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
+#include "export/export_target.h"
+#include "export/output_file.h"
 #include "export/replace_file.h"
+#include "export/temporary_name.h"
+
+// A name already taken is drawn again; after this many draws something is wrong.
+static const int kTemporaryNameDraws = 16;
 
 static ExportResult Result(ExportStage stage, int error) {
     ExportResult result;
@@ -13,44 +18,85 @@ static ExportResult Result(ExportStage stage, int error) {
     return result;
 }
 
-static bool WriteToFile(void* target, const char* bytes, size_t count) {
-    return fwrite(bytes, 1, count, static_cast<FILE*>(target)) == count;
+// Puts the whole content through one block buffer into file: 0 or an errno value.
+static int WriteContent(OutputFile* file, ContentWriter write, const void* content) {
+    static OutputSink sink;
+    OpenSink(&sink, WriteToOutputFile, file);
+    bool written = write(&sink, content);
+    written = CloseSink(&sink) && written;
+    if (written) {
+        return 0;
+    }
+    return file->error != 0 ? file->error : EIO;
+}
+
+// A device or a pipe cannot be replaced by another file: the content goes into it.
+static ExportResult WriteIntoDevice(const char* path, ContentWriter write, const void* content) {
+    OutputFile file;
+    int error = OpenDeviceFile(path, &file);
+    if (error != 0) {
+        return Result(kExportOpenFailed, error);
+    }
+    error = WriteContent(&file, write, content);
+    const int closeError = CloseOutputFile(&file);
+    if (error == 0) {
+        error = closeError;
+    }
+    return error == 0 ? Result(kExportDone, 0) : Result(kExportWriteFailed, error);
+}
+
+// Makes a new file under a fresh random name beside target: 0 or an errno value.
+static int CreateTemporaryFile(const char* target, char* name, size_t size, OutputFile* file) {
+    int error = EEXIST;
+    for (int draw = 0; draw < kTemporaryNameDraws && error == EEXIST; draw++) {
+        if (!FormTemporaryName(target, name, size)) {
+            return EIO;
+        }
+        error = CreateNewFile(name, file);
+    }
+    return error;
 }
 
 ExportResult ExportFile(const char* fileName, ContentWriter write, const void* content) {
-    static const char kSuffix[] = ".~tmp";
     if (strlen(fileName) > kMaxExportPathBytes) {
         return Result(kExportNameTooLong, ENAMETOOLONG);
     }
-    char temporaryName[kMaxExportPathBytes + sizeof kSuffix];
-    snprintf(temporaryName, sizeof temporaryName, "%s%s", fileName, kSuffix);
-
-    errno = 0;
-    FILE* file = fopen(temporaryName, "wb");
-    if (file == nullptr) {
-        return Result(kExportOpenFailed, errno);
+    if (fileName[0] == '\0') {
+        return Result(kExportOpenFailed, ENOENT);
     }
-    static OutputSink sink;
-    OpenSink(&sink, WriteToFile, file);
-    errno = 0;
-    bool written = write(&sink, content);
-    written = CloseSink(&sink) && written;
-    int error = errno;
-    if (fflush(file) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (fclose(file) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        remove(temporaryName);
-        return Result(kExportWriteFailed, error != 0 ? error : EIO);
-    }
-    error = ReplaceFileWith(temporaryName, fileName);
+    static ExportTarget target;
+    int error = InspectExportTarget(fileName, &target);
     if (error != 0) {
-        remove(temporaryName);
+        return Result(kExportOpenFailed, error);
+    }
+    if (target.kind == kTargetDevice) {
+        return WriteIntoDevice(target.path, write, content);
+    }
+    // Windows refuses to replace a read-only file; every build refuses it alike.
+    if (target.kind == kTargetFile && target.readOnly) {
+        return Result(kExportOpenFailed, EACCES);
+    }
+    char temporaryName[kMaxTargetPathBytes + kTemporaryNameBytes];
+    OutputFile file;
+    error = CreateTemporaryFile(target.path, temporaryName, sizeof temporaryName, &file);
+    if (error != 0) {
+        return Result(kExportOpenFailed, error);
+    }
+    error = WriteContent(&file, write, content);
+    if (error == 0 && target.kind == kTargetFile) {
+        error = SetPermissionBits(&file, target.permissions);
+    }
+    const int closeError = CloseOutputFile(&file);
+    if (error == 0) {
+        error = closeError;
+    }
+    if (error != 0) {
+        RemoveFile(temporaryName);
+        return Result(kExportWriteFailed, error);
+    }
+    error = ReplaceFileWith(temporaryName, target.path);
+    if (error != 0) {
+        RemoveFile(temporaryName);
         return Result(kExportReplaceFailed, error);
     }
     return Result(kExportDone, 0);

@@ -1,7 +1,10 @@
-// Writing a file without ever losing an existing one to a failed export: the content goes
-// to a temporary file beside the target, which replaces the target only when every byte
-// was written. Every export of the program and the tool goes through here. No platform
-// types.
+// Writing a file without ever losing an existing one to a failed export, and without
+// touching any file but the target: the content goes to a new file under an unpredictable
+// name beside the target, which replaces the target only when every byte was written.
+// A symbolic link at the target is followed and kept, the file it leads to replaced; a
+// device or a pipe is written into; a regular file keeps its permission bits, and a
+// read-only one is refused. Every export of the program and the tool goes through here.
+// No platform types.
 #pragma once
 
 #include <cstddef>

@@ -23,7 +23,9 @@ void OpenSink(OutputSink* sink, OutputFlush flush, void* target);
 void PutBytes(OutputSink* sink, const char* bytes, size_t count);
 void PutText(OutputSink* sink, const char* text);
 
-// The number as C's "%f" prints it: fixed, six decimals, rounded to nearest.
+// The number as C's "%f" prints it: fixed, six decimals, rounded to nearest ("-0.000000"
+// for negative zero). A NaN or an infinity is not a number a file may hold: nothing is
+// put and the sink fails.
 void PutFixed(OutputSink* sink, double v);
 
 // Flushes what is left; false when any write failed.

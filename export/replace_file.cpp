@@ -1,7 +1,8 @@
 #include "export/replace_file.h"
 
-#include <cerrno>
 #include <cstdio>
+
+#include "export/system_error.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -11,19 +12,11 @@ int ReplaceFileWith(const char* from, const char* to) {
     if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return 0;
     }
-    switch (GetLastError()) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            return ENOENT;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-            return EACCES;
-        default:
-            return EIO;
-    }
+    return ErrnoOfLastError();
 }
 #else
+// rename replaces the name to, whatever it is, and never writes through a link at it.
 int ReplaceFileWith(const char* from, const char* to) {
-    return rename(from, to) == 0 ? 0 : errno;
+    return rename(from, to) == 0 ? 0 : ErrnoOfLastError();
 }
 #endif

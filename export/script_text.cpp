@@ -2,6 +2,10 @@
 
 #include "model/gear_outline.h"
 
+// The largest radius that six decimals print as 0.000000: the double nearest 5e-7 lies
+// just below it and rounds down, the next one up rounds to 0.000001.
+static const double kLargestRadiusPrintedAsZero = 5e-7;
+
 // The seven kinds of write. A blank or a line end in the file is one press of Enter.
 static void PutPoint(OutputSink* sink, double x, double y) {
     PutFixed(sink, x);
@@ -71,8 +75,14 @@ bool WriteDrawingScript(OutputSink* sink, const DrawingScript& script) {
     }
     const GearGeometry& g = *script.geometry;
     WriteZoom(sink, g.tipRadius * 1.2);
-    // The root circle made smaller by one tooth depth, and the pitch circle.
-    WriteCircle(sink, script, g.rootRadius - (g.tipRadius - g.rootRadius));
+    // The root circle made smaller by one tooth depth, and the pitch circle. A CAD program
+    // refuses a radius that is not above zero at the six decimals written, and would then
+    // read every later line out of step: a small gear whose depth reaches the centre
+    // (teeth 3 to 7 with the other defaults) has no construction circle.
+    const double constructionRadius = g.rootRadius - (g.tipRadius - g.rootRadius);
+    if (constructionRadius > kLargestRadiusPrintedAsZero) {
+        WriteCircle(sink, script, constructionRadius);
+    }
     WriteCircle(sink, script, g.pitchRadius);
     FlankPoints flank;
     GeneratedFlank(*script.profile, script.lastIndex, &flank);

@@ -1,9 +1,9 @@
-// How long the core takes for the largest profile and for the script of a large gear.
+// How long the core takes for the largest profile, against the floor of the trigonometry
+// that any profile of as many points needs.
 #include <benchmark/benchmark.h>
 
-#include <cstddef>
+#include <cmath>
 
-#include "export/script_text.h"
 #include "model/tooth_profile.h"
 
 static void BM_ComputeLargestProfile(benchmark::State& state) {
@@ -19,25 +19,21 @@ static void BM_ComputeLargestProfile(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeLargestProfile);
 
-static bool DiscardBytes(void*, const char* bytes, size_t) {
-    benchmark::DoNotOptimize(bytes);
-    return true;
-}
-
-static void BM_ScriptOfThousandTeeth(benchmark::State& state) {
-    GearParameters p = DefaultGearParameters();
-    p.toothCount = 1000;
-    GearGeometry geometry;
+// The floor: each of the 171 points turned by its own roll angle, one sine and one cosine.
+static void BM_ProfileFloorOneRotationPerPoint(benchmark::State& state) {
     static ToothProfile profile;
-    ComputeProfileOf(p, &geometry, &profile);
-    const DrawingScript script = {&geometry, &profile, 50, 1000, 0.0, 0.0};
-    static OutputSink sink;
+    double start = 0.1;
     for (auto _ : state) {
-        OpenSink(&sink, DiscardBytes, nullptr);
-        WriteDrawingScript(&sink, script);
-        CloseSink(&sink);
+        for (int i = 0; i <= 170; i++) {
+            const double theta = start + i * 0.003;
+            profile.profileX[i] = 2 * sin(theta);
+            profile.profileY[i] = 2 * cos(theta);
+        }
+        benchmark::DoNotOptimize(profile.profileX[170]);
+        benchmark::ClobberMemory();
+        start += 1e-9;
     }
 }
-BENCHMARK(BM_ScriptOfThousandTeeth)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProfileFloorOneRotationPerPoint);
 
 BENCHMARK_MAIN();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,9 +10,11 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "export/script_export.h"
 #include "export/script_name.h"
+#include "export/temporary_name.h"
 #include "model/tooth_profile.h"
 #include "tests/unit/script_test_support.h"
 
@@ -24,20 +29,28 @@ protected:
         ComputeProfileOf(DefaultGearParameters(), &geometry_, &profile_);
     }
     void TearDown() override {
+        temporaryNameSource = SystemRandomBytes;
         std::string command = "rm -rf '" + folder_ + "'";
         ASSERT_EQ(system(command.c_str()), 0);
     }
     DrawingScript Script() const {
         return DrawingScript{&geometry_, &profile_, 50, 24, 0.0, 0.0};
     }
-    int FilesInFolder() const {
-        std::string command = "test $(ls -A '" + folder_ + "' | wc -l) -eq ";
-        for (int n = 0; n < 10; n++) {
-            if (system((command + std::to_string(n)).c_str()) == 0) {
-                return n;
-            }
+    std::string Export(const std::string& target) const {
+        return ExportDrawingScript(target.c_str(), Script()).stage == kExportDone ? "done"
+                                                                                  : "failed";
+    }
+    int FilesInFolder(const std::string& folder = "") const {
+        DIR* dir = opendir((folder_ + folder).c_str());
+        int files = 0;
+        while (dirent* entry = readdir(dir)) {
+            files += entry->d_name[0] == '.' &&
+                             (entry->d_name[1] == '\0' || strcmp(entry->d_name, "..") == 0)
+                         ? 0
+                         : 1;
         }
-        return -1;
+        closedir(dir);
+        return files;
     }
     std::string folder_;
     GearGeometry geometry_;
@@ -67,13 +80,138 @@ TEST_F(ScriptExport, FolderThatDoesNotExistFailsAndLeavesNothing) {
     EXPECT_EQ(FilesInFolder(), 0);
 }
 
-TEST_F(ScriptExport, ExistingFileSurvivesAFailedExport) {
+static bool WriteHalfThenFail(OutputSink* sink, const void*) {
+    for (int line = 0; line < 10000; line++) {
+        PutText(sink, "line 1.000000,2.000000 3.000000,4.000000\r\n");
+    }
+    return false;
+}
+
+TEST_F(ScriptExport, ExistingFileSurvivesAFailedWriteAndNoTemporaryFileStays) {
     const std::string target = folder_ + "/keep.scr";
     std::ofstream(target) << "the only copy";
-    // The temporary file cannot be made where a folder of its name stands.
-    ASSERT_EQ(mkdir((target + ".~tmp").c_str(), 0700), 0);
-    EXPECT_EQ(ExportDrawingScript(target.c_str(), Script()).stage, kExportOpenFailed);
+    EXPECT_EQ(ExportFile(target.c_str(), WriteHalfThenFail, nullptr).stage, kExportWriteFailed);
     EXPECT_EQ(ReadWholeFile(target), "the only copy");
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+// Draw n gives the bytes 0x00 or 0x11 in turn until draw freshFrom, then 0x22: the names
+// ".~000..." and ".~111..." are known in advance and can be planted.
+static int draws;
+static int freshFrom;
+static bool KnownNames(unsigned char* bytes, size_t count) {
+    memset(bytes, draws < freshFrom ? 0x11 * (draws % 2) : 0x22, count);
+    draws++;
+    return true;
+}
+
+TEST_F(ScriptExport, PlantedLinkAtATemporaryNameIsNeverFollowed) {
+    const std::string target = folder_ + "/gear.scr";
+    std::ofstream(target) << "the only copy";
+    std::ofstream(folder_ + "/victim") << "someone else's file";
+    ASSERT_EQ(symlink("victim", (folder_ + "/.~" + std::string(16, '0')).c_str()), 0);
+    ASSERT_EQ(symlink("created", (folder_ + "/.~" + std::string(16, '1')).c_str()), 0);
+    temporaryNameSource = KnownNames;
+    // Every name drawn is taken by a link: the export fails and follows none of them.
+    draws = 0;
+    freshFrom = 1000;
+    const ExportResult refused = ExportDrawingScript(target.c_str(), Script());
+    EXPECT_EQ(refused.stage, kExportOpenFailed);
+    EXPECT_EQ(refused.error, EEXIST);
+    EXPECT_EQ(ReadWholeFile(target), "the only copy");
+    EXPECT_EQ(ReadWholeFile(folder_ + "/victim"), "someone else's file");
+    EXPECT_NE(access((folder_ + "/created").c_str(), F_OK), 0);
+    // Two names are taken, the third is free.
+    draws = 0;
+    freshFrom = 2;
+    EXPECT_EQ(Export(target), "done");
+    EXPECT_EQ(draws, 3);
+    EXPECT_EQ(ReadWholeFile(target), ScriptTextOf(DefaultGearParameters()));
+    EXPECT_EQ(ReadWholeFile(folder_ + "/victim"), "someone else's file");
+    EXPECT_NE(access((folder_ + "/created").c_str(), F_OK), 0);
+    EXPECT_EQ(FilesInFolder(), 4);
+}
+
+TEST_F(ScriptExport, LinkedTargetIsWrittenThroughAndTheLinksStay) {
+    ASSERT_EQ(mkdir((folder_ + "/drawings").c_str(), 0700), 0);
+    std::ofstream(folder_ + "/drawings/gear.scr") << "old drawing";
+    // A chain: a link to a relative link to the file; and a link to a file not yet there.
+    ASSERT_EQ(symlink("drawings/gear.scr", (folder_ + "/near.scr").c_str()), 0);
+    ASSERT_EQ(symlink((folder_ + "/near.scr").c_str(), (folder_ + "/far.scr").c_str()), 0);
+    ASSERT_EQ(symlink("drawings/new.scr", (folder_ + "/new.scr").c_str()), 0);
+    EXPECT_EQ(Export(folder_ + "/far.scr"), "done");
+    EXPECT_EQ(Export(folder_ + "/new.scr"), "done");
+    const std::string script = ScriptTextOf(DefaultGearParameters());
+    EXPECT_EQ(ReadWholeFile(folder_ + "/drawings/gear.scr"), script);
+    EXPECT_EQ(ReadWholeFile(folder_ + "/drawings/new.scr"), script);
+    struct stat link;
+    for (const char* name : {"/near.scr", "/far.scr", "/new.scr"}) {
+        ASSERT_EQ(lstat((folder_ + name).c_str(), &link), 0);
+        EXPECT_TRUE(S_ISLNK(link.st_mode)) << name;
+    }
+    EXPECT_EQ(FilesInFolder(), 4);
+    EXPECT_EQ(FilesInFolder("/drawings"), 2);
+}
+
+TEST_F(ScriptExport, PipeTargetIsWrittenIntoNotReplaced) {
+    const std::string pipe = folder_ + "/pipe.scr";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const int fd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    std::string received;
+    // Reads until the writer has come and gone (or nothing happens for ten seconds).
+    std::thread reader([fd, &received] {
+        char buffer[1 << 16];
+        pollfd ready = {fd, POLLIN, 0};
+        while (poll(&ready, 1, 10000) > 0) {
+            const ssize_t got = read(fd, buffer, sizeof buffer);
+            if (got == 0) {
+                break;
+            }
+            received.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+        }
+    });
+    const std::string result = Export(pipe);
+    reader.join();
+    close(fd);
+    EXPECT_EQ(result, "done");
+    EXPECT_EQ(received, ScriptTextOf(DefaultGearParameters()));
+    struct stat status;
+    ASSERT_EQ(lstat(pipe.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+TEST_F(ScriptExport, LongestLegalFileNameExports) {
+    const std::string target = folder_ + "/" + std::string(251, 'g') + ".scr";
+    EXPECT_EQ(Export(target), "done");
+    EXPECT_EQ(ReadWholeFile(target), ScriptTextOf(DefaultGearParameters()));
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+TEST_F(ScriptExport, ReplacedFileKeepsItsPermissionBitsButNoSetIdBit) {
+    const std::string target = folder_ + "/shared.scr";
+    std::ofstream(target) << "old drawing";
+    ASSERT_EQ(chmod(target.c_str(), 0664), 0);
+    EXPECT_EQ(Export(target), "done");
+    struct stat status;
+    ASSERT_EQ(stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0664u);
+    ASSERT_EQ(chmod(target.c_str(), 04750), 0);
+    EXPECT_EQ(Export(target), "done");
+    ASSERT_EQ(stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0750u);
+}
+
+TEST_F(ScriptExport, ReadOnlyFileIsRefusedAndLeftAsItWas) {
+    const std::string target = folder_ + "/final.scr";
+    std::ofstream(target) << "the approved drawing";
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    const ExportResult result = ExportDrawingScript(target.c_str(), Script());
+    EXPECT_EQ(result.stage, kExportOpenFailed);
+    EXPECT_EQ(result.error, EACCES);
+    EXPECT_EQ(ReadWholeFile(target), "the approved drawing");
+    EXPECT_EQ(FilesInFolder(), 1);
 }
 
 TEST_F(ScriptExport, TargetThatIsAFolderFailsAndRemovesTheTemporaryFile) {

@@ -50,7 +50,8 @@ TEST(DrawingScript, OneToothClosesWithAnArcAroundTheWholeGear) {
     p.toolTipRadiusCoef = 0.1;
     ASSERT_EQ(CheckGearParameters(p).rule, kRuleAccepted);
     const std::vector<std::string> lines = Lines(ScriptTextOf(p));
-    ASSERT_EQ(lines.size(), 1u * (2 * 50 + 2) + 3);
+    // The root circle lies less than one tooth depth from the centre: no construction circle.
+    ASSERT_EQ(lines.size(), 1u * (2 * 50 + 2) + 2);
     // From the first root point counter-clockwise to the mirrored root point of the same
     // tooth: the start is the end with x negated.
     const std::string& closing = lines.back();
@@ -58,7 +59,7 @@ TEST(DrawingScript, OneToothClosesWithAnArcAroundTheWholeGear) {
     ASSERT_EQ(sscanf(closing.c_str(), "arc %63s c 0.000000,0.000000 %63s", first, last), 2);
     EXPECT_EQ(std::string(first).substr(1), std::string(last));
     EXPECT_EQ(first[0], '-');
-    EXPECT_EQ(lines[3].rfind("line " + std::string(first) + " ", 0), 0u) << lines[3];
+    EXPECT_EQ(lines[2].rfind("line " + std::string(first) + " ", 0), 0u) << lines[2];
 }
 
 TEST(DrawingScript, TwoPointsPerFlankWriteNoMiddlePointLines) {
@@ -67,14 +68,15 @@ TEST(DrawingScript, TwoPointsPerFlankWriteNoMiddlePointLines) {
     p.filletDivisions = 1;
     p.involuteDivisions = 1;
     const std::vector<std::string> lines = Lines(ScriptTextOf(p));
-    ASSERT_EQ(lines.size(), 3u * 6 + 3);
+    // Three teeth reach below the centre by one tooth depth: no construction circle.
+    ASSERT_EQ(lines.size(), 3u * 6 + 2);
     // Tooth 0: first two points, last point, tip arc, first two points, last point.
-    EXPECT_EQ(lines[3].rfind("line ", 0), 0u);
-    EXPECT_EQ(lines[4].back(), ' ');
-    EXPECT_EQ(lines[5].rfind("arc ", 0), 0u);
-    EXPECT_EQ(lines[6].rfind("line ", 0), 0u);
-    EXPECT_EQ(lines[7].back(), ' ');
-    EXPECT_EQ(lines[8].rfind("arc ", 0), 0u);
+    EXPECT_EQ(lines[2].rfind("line ", 0), 0u);
+    EXPECT_EQ(lines[3].back(), ' ');
+    EXPECT_EQ(lines[4].rfind("arc ", 0), 0u);
+    EXPECT_EQ(lines[5].rfind("line ", 0), 0u);
+    EXPECT_EQ(lines[6].back(), ' ');
+    EXPECT_EQ(lines[7].rfind("arc ", 0), 0u);
 }
 
 TEST(DrawingScript, LineCountFollowsTeethAndDivisions) {
@@ -87,10 +89,28 @@ TEST(DrawingScript, LineCountFollowsTeethAndDivisions) {
         ASSERT_EQ(CheckGearParameters(p).rule, kRuleAccepted);
         const std::string text = ScriptTextOf(p);
         const int last = c[1] + c[2];
-        EXPECT_EQ(CountLines(text), c[0] * (2 * last + 2) + 3) << c[0] << " teeth";
+        // Seven teeth of these proportions have a construction circle of radius 0: left out.
+        const int circles = c[0] == 7 ? 1 : 2;
+        EXPECT_EQ(CountLines(text), c[0] * (2 * last + 2) + 1 + circles) << c[0] << " teeth";
         EXPECT_EQ(text.find("nan"), std::string::npos);
         EXPECT_EQ(text.find('\n', 0), text.find("\r\n") + 1);
     }
+}
+
+TEST(DrawingScript, LeavesOutAConstructionCircleThatIsNotAboveZero) {
+    GearParameters p = DefaultGearParameters();
+    p.toothCount = 6;
+    // Root radius 3.5 less the tooth depth 4.5: the radius would be -1.
+    const std::vector<std::string> lines = Lines(ScriptTextOf(p));
+    ASSERT_EQ(lines.size(), 6u * (2 * 50 + 2) + 2);
+    EXPECT_EQ(lines[0], "zoom w -9.600000,-9.600000 9.600000,9.600000");
+    EXPECT_EQ(lines[1], "circle 0.000000,0.000000 6.000000");
+    EXPECT_EQ(lines[2].rfind("line ", 0), 0u) << lines[2];
+    int circles = 0;
+    for (const std::string& line : lines) {
+        circles += line.rfind("circle", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(circles, 1);
 }
 
 TEST(DrawingScript, RefusesProfilesTheLineRunsCannotExpress) {

@@ -1,0 +1,33 @@
+// The file an export writes into, opened and written with the platform's own calls (open
+// and write, CreateFile and WriteFile): no C runtime buffer between the sink's blocks and
+// the system. No platform types.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct OutputFile {
+    intptr_t handle;  // the descriptor, or the Windows HANDLE
+    int error;        // the errno value of the first write that failed, else 0
+};
+
+// Makes a new file at name and opens it for writing. It never opens anything that is
+// already there and never follows a symbolic link (O_CREAT|O_EXCL|O_NOFOLLOW, CREATE_NEW).
+// 0, EEXIST when the name is taken, or another errno value.
+int CreateNewFile(const char* name, OutputFile* file);
+
+// Opens the device or pipe at name for writing, without following a link. It does not wait
+// for a pipe that nobody reads. 0 or an errno value.
+int OpenDeviceFile(const char* name, OutputFile* file);
+
+// An OutputFlush: writes all count bytes to the OutputFile target.
+bool WriteToOutputFile(void* target, const char* bytes, size_t count);
+
+// Gives the file the rwx bits permissions; does nothing on Windows. 0 or an errno value.
+int SetPermissionBits(OutputFile* file, unsigned permissions);
+
+// 0 or an errno value.
+int CloseOutputFile(OutputFile* file);
+
+// Removes a file this export made and did not finish.
+void RemoveFile(const char* name);
