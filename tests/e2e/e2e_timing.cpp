@@ -30,18 +30,30 @@ double TimeCommand(HWND window, int command) {
     return best;
 }
 
-// From the command to the notice that the file was written.
+// From OK in the name dialog to the notice that the file was written. A closed dialog
+// leaves its modal loop only on the next message: a mouse nudge gives it one.
 double TimeScriptExport(const RunningProgram& program) {
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
     PostMessageA(program.window, WM_COMMAND, IDM_MAKE_SCRIPT, 0);
     HWND name = WaitForWindow(program, "Dialog", 5000);
     if (name == nullptr) {
         return -1;
     }
+    LARGE_INTEGER start;
+    LARGE_INTEGER end;
     QueryPerformanceCounter(&start);
     PostMessageA(name, WM_COMMAND, IDOK, 0);
-    HWND notice = WaitForWindow(program, "알림 메세지", 120000);
+    HWND notice = nullptr;
+    for (int waited = 0; waited < 120000 && notice == nullptr; waited += 5) {
+        if (IsWindow(name)) {
+            INPUT input = {};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = waited % 10 == 0 ? 1 : -1;
+            input.mi.dwFlags = MOUSEEVENTF_MOVE;
+            SendInput(1, &input, sizeof input);
+        }
+        Sleep(5);
+        notice = FindWindowA("#32770", "알림 메세지");
+    }
     QueryPerformanceCounter(&end);
     if (notice != nullptr) {
         PostMessageA(notice, WM_COMMAND, IDOK, 0);
@@ -71,11 +83,20 @@ int RunTiming(const E2eSetting& setting) {
     if (!Start(setting, &program)) {
         return 1;
     }
-    printf("default gear: whole gear %.1f ms, one tooth %.1f ms\n",
-           TimeCommand(program.window, IDM_WHOLE_GEAR), TimeCommand(program.window, IDM_ONE_TOOTH));
+    // The notice box and the dialog's modal loop cost the same for every gear: the default
+    // gear's export shows that part, and the largest gear's is given beyond it.
+    const double wholeGear = TimeCommand(program.window, IDM_WHOLE_GEAR);
+    const double oneTooth = TimeCommand(program.window, IDM_ONE_TOOTH);
+    const double smallExport = TimeScriptExport(program);
+    printf("default gear: whole gear %.1f ms, one tooth %.1f ms, script export %.0f ms\n",
+           wholeGear, oneTooth, smallExport);
     if (SetGear(program, "9999", "100", "70")) {
-        printf("9999 teeth, 170 divisions: whole gear %.1f ms, script export %.0f ms\n",
-               TimeCommand(program.window, IDM_WHOLE_GEAR), TimeScriptExport(program));
+        const double bigGear = TimeCommand(program.window, IDM_WHOLE_GEAR);
+        const double bigExport = TimeScriptExport(program);
+        printf(
+            "9999 teeth, 170 divisions: whole gear %.1f ms, script export %.0f ms more than "
+            "the default gear's\n",
+            bigGear, bigExport - smallExport);
     }
     StopProgram(&program);
     return 0;
