@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cli/option_text.h"
+
 enum OptionKind { kInteger, kReal, kFileName };
 
 struct OptionSpec {
@@ -108,49 +110,6 @@ void PrintUsage() {
 // Prints text as typed, but with its control characters written as escapes (\n, \t, \x1b,
 // \u009b ...), so that a refused value can neither break the message's line nor drive the
 // terminal. Other bytes from 0x80 up pass: they are the letters of other scripts.
-static void PrintEscaped(FILE* stream, const char* text) {
-    for (const char* c = text; *c != '\0'; c++) {
-        const unsigned char byte = static_cast<unsigned char>(*c);
-        const unsigned char next = static_cast<unsigned char>(c[1]);
-        if (byte == 0xc2 && next >= 0x80 && next <= 0x9f) {
-            // A C1 control in UTF-8 (0x9b starts an escape sequence like ESC [).
-            fprintf(stream, "\\u%04x", next);
-            c++;
-        } else if (byte == '\n') {
-            fputs("\\n", stream);
-        } else if (byte == '\t') {
-            fputs("\\t", stream);
-        } else if (byte == '\r') {
-            fputs("\\r", stream);
-        } else if (byte < 0x20 || byte == 0x7f) {
-            fprintf(stream, "\\x%02x", byte);
-        } else {
-            fputc(byte, stream);
-        }
-    }
-}
-
-static bool ReadInteger(const char* text, int* value) {
-    char* end = nullptr;
-    errno = 0;
-    const long v = strtol(text, &end, 10);
-    if (end == text || *end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) {
-        return false;
-    }
-    *value = static_cast<int>(v);
-    return true;
-}
-
-static bool ReadReal(const char* text, double* value) {
-    char* end = nullptr;
-    const double v = strtod(text, &end);
-    if (end == text || *end != '\0') {
-        return false;
-    }
-    *value = v;
-    return true;
-}
-
 static bool StoreValue(const OptionSpec& option, const char* text, CliRequest* request) {
     GearParameters& p = request->parameters;
     int integer = 0;
@@ -159,10 +118,9 @@ static bool StoreValue(const OptionSpec& option, const char* text, CliRequest* r
         request->outputFile = text;
         return true;
     }
-    if (option.kind == kInteger ? !ReadInteger(text, &integer) : !ReadReal(text, &real)) {
-        fprintf(stderr, "involute: %s: '", option.name);
-        PrintEscaped(stderr, text);
-        fprintf(stderr, "' is not %s\n", option.kind == kInteger ? "a whole number" : "a number");
+    const bool whole = option.kind == kInteger;
+    if (whole ? !ReadWholeNumberOption(text, &integer) : !ReadNumberOption(text, &real)) {
+        PrintNotANumber(option.name, text, whole);
         return false;
     }
     switch (option.field) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cli/cli_options.h"
+#include "cli/option_text.h"
 #include "cli/problem_text.h"
 #include "cli/report_command.h"
 #include "export/cad_export.h"
@@ -24,8 +25,9 @@ static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int
 // Exit status 0 when the file was written, else 1 and one line on stderr.
 static int Reported(const char* fileName, const ExportResult& result) {
     if (result.stage != kExportDone) {
-        fprintf(stderr, "involute: cannot write %s: %s\n", fileName,
-                result.error != 0 ? strerror(result.error) : "write failed");
+        fprintf(stderr, "involute: cannot write ");
+        PrintEscaped(stderr, fileName);
+        fprintf(stderr, ": %s\n", result.error != 0 ? strerror(result.error) : "write failed");
         return 1;
     }
     return 0;

@@ -1,10 +1,9 @@
 #include "cli/report_options.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+
+#include "cli/option_text.h"
 
 ReportRequest DefaultReportRequest() {
     ReportRequest request = {false, 0.0, false, 0, false};
@@ -46,10 +45,8 @@ int ParseReportOption(int argc, char** argv, int at, ReportRequest* request) {
     bool missing = false;
     const char* pin = ValueOf("--pin-diameter", argc, argv, at, &taken, &missing);
     if (pin != nullptr) {
-        char* end = nullptr;
-        request->pinDiameter = strtod(pin, &end);
-        if (end == pin || *end != '\0') {
-            fprintf(stderr, "involute: --pin-diameter: '%s' is not a number\n", pin);
+        if (!ReadNumberOption(pin, &request->pinDiameter)) {
+            PrintNotANumber("--pin-diameter", pin, false);
             return -1;
         }
         request->pinGiven = true;
@@ -60,14 +57,10 @@ int ParseReportOption(int argc, char** argv, int at, ReportRequest* request) {
     }
     const char* span = ValueOf("--span-teeth", argc, argv, at, &taken, &missing);
     if (span != nullptr) {
-        char* end = nullptr;
-        errno = 0;
-        const long k = strtol(span, &end, 10);
-        if (end == span || *end != '\0' || errno == ERANGE || k < INT_MIN || k > INT_MAX) {
-            fprintf(stderr, "involute: --span-teeth: '%s' is not a whole number\n", span);
+        if (!ReadWholeNumberOption(span, &request->spanTeeth)) {
+            PrintNotANumber("--span-teeth", span, true);
             return -1;
         }
-        request->spanTeeth = static_cast<int>(k);
         request->spanGiven = true;
         return taken;
     }

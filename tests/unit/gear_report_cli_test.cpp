@@ -146,6 +146,8 @@ TEST(InvoluteReport, BadInputNamesTheOptionAndPrintsNothingOnStdout) {
         {"--span-teeth 24", "--span-teeth: must be a whole number from 1 to 23"},
         {"--span-teeth 0", "--span-teeth: must be a whole number from 1 to 23"},
         {"--span-teeth 2.5", "--span-teeth: '2.5' is not a whole number"},
+        {"--pin-diameter \"$(printf '1\\033[31mX\\nY')\"",
+         "--pin-diameter: '1\\x1b[31mX\\nY' is not a number"},
         {"--span-teeth", "--span-teeth needs a value"},
         {"--teeth 0 --json", "--teeth: must be a whole number from 1 to 9999"},
         {"--json=1", "unknown option '--json=1'"},
