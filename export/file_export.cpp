@@ -86,6 +86,9 @@ ExportResult ExportFile(const char* fileName, ContentWriter write, const void* c
     if (error == 0 && target.kind == kTargetFile) {
         error = SetPermissionBits(&file, target.permissions);
     }
+    if (error == 0) {
+        error = SyncOutputFile(&file);
+    }
     const int closeError = CloseOutputFile(&file);
     if (error == 0) {
         error = closeError;

@@ -51,6 +51,10 @@ int SetPermissionBits(OutputFile*, unsigned) {
     return 0;
 }
 
+int SyncOutputFile(OutputFile* file) {
+    return FlushFileBuffers(HandleOf(file)) ? 0 : ErrnoOfLastError();
+}
+
 int CloseOutputFile(OutputFile* file) {
     return CloseHandle(HandleOf(file)) ? 0 : ErrnoOfLastError();
 }
@@ -113,6 +117,10 @@ bool WriteToOutputFile(void* target, const char* bytes, size_t count) {
 
 int SetPermissionBits(OutputFile* file, unsigned permissions) {
     return fchmod(static_cast<int>(file->handle), permissions) == 0 ? 0 : ErrnoOfLastError();
+}
+
+int SyncOutputFile(OutputFile* file) {
+    return fsync(static_cast<int>(file->handle)) == 0 ? 0 : ErrnoOfLastError();
 }
 
 int CloseOutputFile(OutputFile* file) {

@@ -16,8 +16,8 @@ struct OutputFile {
 // 0, EEXIST when the name is taken, or another errno value.
 int CreateNewFile(const char* name, OutputFile* file);
 
-// Opens the device or pipe at name for writing, without following a link. It does not wait
-// for a pipe that nobody reads. 0 or an errno value.
+// Opens the device or pipe at name for writing (a resolved path: on POSIX no link is
+// followed). It does not wait for a pipe that nobody reads. 0 or an errno value.
 int OpenDeviceFile(const char* name, OutputFile* file);
 
 // An OutputFlush: writes all count bytes to the OutputFile target.
@@ -25,6 +25,10 @@ bool WriteToOutputFile(void* target, const char* bytes, size_t count);
 
 // Gives the file the rwx bits permissions; does nothing on Windows. 0 or an errno value.
 int SetPermissionBits(OutputFile* file, unsigned permissions);
+
+// Waits until what was written is on the disk, so that a rename over the target never
+// leaves an empty file after a power loss. 0 or an errno value.
+int SyncOutputFile(OutputFile* file);
 
 // 0 or an errno value.
 int CloseOutputFile(OutputFile* file);

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -179,6 +180,20 @@ TEST_F(ScriptExport, PipeTargetIsWrittenIntoNotReplaced) {
     struct stat status;
     ASSERT_EQ(lstat(pipe.c_str(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(FilesInFolder(), 1);
+}
+
+// A character device made in the test's own folder: the null device's numbers, so what is
+// written goes nowhere. The node must stay a device, not become a file.
+TEST_F(ScriptExport, DeviceTargetIsWrittenIntoNotReplaced) {
+    const std::string device = folder_ + "/null.scr";
+    if (mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        GTEST_SKIP() << "making a device node needs root";
+    }
+    EXPECT_EQ(Export(device), "done");
+    struct stat status;
+    ASSERT_EQ(lstat(device.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
