@@ -21,14 +21,3 @@ ReferenceCircles ReferenceCirclesOf(const GearGeometry& g) {
     circles.centreMark = g.rootRadius / 4;
     return circles;
 }
-
-double ClockwiseSweep(ModelPoint from, ModelPoint to) {
-    // The counter-clockwise angle from `to` back to `from` is the clockwise one forward.
-    const double cross = to.x * from.y - to.y * from.x;
-    const double dot = to.x * from.x + to.y * from.y;
-    double sweep = atan2(cross, dot);
-    if (sweep < 0) {
-        sweep += kFullTurn;
-    }
-    return sweep;
-}

@@ -28,11 +28,3 @@ struct ReferenceCircles {
 bool CadFlank(const CadDrawing& drawing, FlankPoints* flank);
 
 ReferenceCircles ReferenceCirclesOf(const GearGeometry& geometry);
-
-// A whole turn to double precision: sweeps are measured between actual points, so they
-// need no agreement with the ten-digit pi that turns the teeth.
-const double kFullTurn = 6.283185307179586;
-
-// Where an arc of the outline is walked clockwise from `from` to `to` about the origin: its
-// angle, above 0 and below 2 pi (0 for coincident ends).
-double ClockwiseSweep(ModelPoint from, ModelPoint to);

@@ -95,7 +95,7 @@ static void OnFlank(void* context, int, bool, const ModelPoint* points, int coun
 // bulge, the tangent of a quarter of the swept angle.
 static void OnArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
     DxfOutlineWalk* walk = static_cast<DxfOutlineWalk*>(context);
-    walk->bulge = -tan(ClockwiseSweep(end, start) / 4);
+    walk->bulge = -tan(ArcSweep(start, end) / 4);
 }
 
 bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing) {

@@ -82,7 +82,7 @@ static void OnFlank(void* context, int, bool, const ModelPoint* points, int coun
 static void OnArc(void* context, OutlineArc kind, ModelPoint start, ModelPoint end) {
     SvgOutlineWalk* walk = static_cast<SvgOutlineWalk*>(context);
     const double radius = kind == kTipArc ? walk->geometry->tipRadius : walk->geometry->rootRadius;
-    const bool large = ClockwiseSweep(end, start) > kFullTurn / 2;
+    const bool large = ArcSweep(start, end) > kFullTurn / 2;
     PutText(walk->sink, "A ");
     PutNumber(walk->sink, radius);
     PutText(walk->sink, " ");

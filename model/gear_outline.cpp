@@ -1,5 +1,7 @@
 #include "model/gear_outline.h"
 
+#include <cmath>
+
 void GeneratedFlank(const ToothProfile& profile, int lastIndex, FlankPoints* flank) {
     const int last = ProfileLastIndex(lastIndex);
     for (int i = 0; i <= last; i++) {
@@ -92,4 +94,11 @@ void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalk
     }
     // The last tooth stands next to the first on its counter-clockwise side.
     walker.arc(walker.context, kGapArc, firstRoot, previousRoot);
+}
+
+double ArcSweep(ModelPoint start, ModelPoint end) {
+    const double cross = start.x * end.y - start.y * end.x;
+    const double dot = start.x * end.x + start.y * end.y;
+    const double sweep = std::atan2(cross, dot);
+    return sweep < 0 ? sweep + kFullTurn : sweep;
 }

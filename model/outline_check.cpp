@@ -4,10 +4,6 @@
 
 #include "model/gear_outline.h"
 
-// The true full turn, for measuring angles; the teeth themselves are placed with the
-// script's ten-digit constant (RotationOfTooth), and the arcs are measured as placed.
-static const double kFullTurn = 6.283185307179586;
-
 // "On a circle" and "inside the ring" hold to this fraction of the tip radius.
 static const double kOnCircle = 1e-9;
 
@@ -93,12 +89,6 @@ static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry
     return Problem(kRuleAccepted, kFieldNone, 0);
 }
 
-// The counter-clockwise sweep from start to end about the centre, from 0 up to a full turn.
-static double Sweep(ModelPoint a, ModelPoint b) {
-    const double angle = std::atan2(a.x * b.y - a.y * b.x, a.x * b.x + a.y * b.y);
-    return angle < 0 ? angle + kFullTurn : angle;
-}
-
 // What the walk of the whole outline finds on its tip and gap arcs, placed exactly as the
 // script places them: the closing gap is the narrowest (kScriptTurnExcess).
 struct ArcScan {
@@ -111,7 +101,7 @@ static void SkipFlank(void*, int, bool, const ModelPoint*, int) {}
 
 static void MeasureArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
     ArcScan* scan = static_cast<ArcScan*>(context);
-    const double sweep = Sweep(start, end);
+    const double sweep = ArcSweep(start, end);
     if (!(sweep > 0 && sweep < scan->pitch)) {
         scan->tooWide = true;
     }

@@ -6,6 +6,7 @@
 
 #include "model/parameter_check.h"
 #include "model/tooth_profile.h"
+#include "model/tooth_rotation.h"
 
 // Two points farther apart than this (in drawing units, just above sqrt(2) * 1e-6) print
 // differently at six decimals however the tooth is turned: one coordinate then differs by
@@ -19,7 +20,7 @@ const double kRotationNoise = 1e-15;
 // RotationOfTooth turns by k times a ten-digit 2 pi, this much longer than the true one:
 // the last tooth stands that much closer to the first, and the gap between them is that
 // much narrower than the others.
-const double kScriptTurnExcess = 6.283185308 - 6.283185307179586;
+const double kScriptTurnExcess = kToothTurn - 6.283185307179586;
 
 // Checks points 0..nF+nI of profile, computed for p (whose fields the closed-form rules
 // have accepted), and the tip and gap arcs the script writes between them.
