@@ -1,7 +1,7 @@
 #include "export/drawing_writer.h"
 
 #include "export/cad_export.h"
-#include "export/export_message.h"
+#include "export/export_report.h"
 #include "export/save_as_dialog.h"
 #include "model/gear_parameters.h"
 #include "model/tooth_profile.h"
@@ -12,32 +12,32 @@ static CadDrawing CurrentDrawing() {
             gearGeometry.drawnToothCount};
 }
 
-static void ReportExport(HWND window, ExportKind kind, const char* fileName,
-                         const ExportResult& result) {
-    char text[kMaxExportPathBytes + 256];
-    if (result.stage == kExportDone) {
-        FormatExportNotice(kind, fileName, text, sizeof text);
-        MessageBoxA(window, text, "알림 메세지", MB_OK);
-    } else {
-        FormatExportFailure(kind, fileName, result, text, sizeof text);
-        MessageBoxA(window, text, "오류 메세지", MB_OK | MB_ICONERROR);
+// What differs between the two files: the dialog's offer, the message and the writer.
+struct DrawingFile {
+    SaveAsChoice choice;
+    ExportKind kind;
+    ExportResult (*write)(const char* fileName, const CadDrawing& drawing);
+};
+
+static void WriteDrawingFile(HWND window, const DrawingFile& file) {
+    char fileName[kMaxExportPathBytes];
+    if (AskSaveAsName(window, file.choice, fileName, sizeof fileName)) {
+        ShowExportResult(window, file.kind, fileName, file.write(fileName, CurrentDrawing()));
     }
 }
 
 void WriteDxfFile(HWND window) {
-    static const SaveAsChoice choice = {"DXF drawing (*.dxf)\0*.dxf\0All files (*.*)\0*.*\0", "dxf",
-                                        "test.dxf"};
-    char fileName[kMaxExportPathBytes];
-    if (AskSaveAsName(window, choice, fileName, sizeof fileName)) {
-        ReportExport(window, kDxfFile, fileName, ExportDxfDrawing(fileName, CurrentDrawing()));
-    }
+    static const DrawingFile dxf = {
+        {"DXF drawing (*.dxf)\0*.dxf\0All files (*.*)\0*.*\0", "dxf", "test.dxf"},
+        kDxfFile,
+        ExportDxfDrawing};
+    WriteDrawingFile(window, dxf);
 }
 
 void WriteSvgFile(HWND window) {
-    static const SaveAsChoice choice = {"SVG picture (*.svg)\0*.svg\0All files (*.*)\0*.*\0", "svg",
-                                        "test.svg"};
-    char fileName[kMaxExportPathBytes];
-    if (AskSaveAsName(window, choice, fileName, sizeof fileName)) {
-        ReportExport(window, kSvgFile, fileName, ExportSvgDrawing(fileName, CurrentDrawing()));
-    }
+    static const DrawingFile svg = {
+        {"SVG picture (*.svg)\0*.svg\0All files (*.*)\0*.*\0", "svg", "test.svg"},
+        kSvgFile,
+        ExportSvgDrawing};
+    WriteDrawingFile(window, svg);
 }

@@ -1,6 +1,6 @@
 #include "export/script_writer.h"
 
-#include "export/export_message.h"
+#include "export/export_report.h"
 #include "export/script_export.h"
 #include "export/script_name_dialog.h"
 #include "model/gear_parameters.h"
@@ -18,13 +18,5 @@ void WriteScriptFile(HWND window) {
     const DrawingScript script = {&gearGeometry,         &toothProfile,
                                   lastPointIndex,        gearGeometry.drawnToothCount,
                                   viewTransform.originX, viewTransform.originY};
-    const ExportResult result = ExportDrawingScript(fileName, script);
-    char text[256];
-    if (result.stage == kExportDone) {
-        FormatExportNotice(kScriptFile, fileName, text, sizeof text);
-        MessageBoxA(window, text, "알림 메세지", MB_OK);
-    } else {
-        FormatExportFailure(kScriptFile, fileName, result, text, sizeof text);
-        MessageBoxA(window, text, "오류 메세지", MB_OK | MB_ICONERROR);
-    }
+    ShowExportResult(window, kScriptFile, fileName, ExportDrawingScript(fileName, script));
 }
