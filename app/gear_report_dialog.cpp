@@ -107,14 +107,12 @@ static void Recompute(HWND dialog) {
     double pin = s.pinDiameter;
     int span = s.spanTeeth;
     if (strcmp(pinText, s.pinText) != 0 &&
-        (!ReadNumber(pinText, &pin) || !(pin > 0) ||
-         CheckGearDataInputs(gearParameters, pin, 0) != kGearDataAccepted)) {
+        (!ReadNumber(pinText, &pin) || !PinDiameterAccepted(gearParameters, pin))) {
         ShowRefusal(dialog, kPinDiameterRefused);
         return;
     }
     if (strcmp(spanText, s.spanText) != 0 &&
-        (!ReadWholeNumber(spanText, &span) || span == 0 ||
-         CheckGearDataInputs(gearParameters, 0, span) != kGearDataAccepted)) {
+        (!ReadWholeNumber(spanText, &span) || !SpanTeethAccepted(gearParameters, span))) {
         ShowRefusal(dialog, kSpanTeethRefused);
         return;
     }

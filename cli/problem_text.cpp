@@ -39,6 +39,10 @@ static const char* RuleText(ParameterRule rule) {
         case kRuleRoundingTooWide:
             return "the cutter tip rounding is wider than the cutter tooth and the roots of "
                    "neighbouring teeth would cross: the tip radius must be less than %.4f";
+        case kRuleCutterToothTooDeep:
+            return "the cutter tooth is so deep that even a sharp tip is wider than the cutter "
+                   "tooth and the roots of neighbouring teeth would cross: the dedendum must be "
+                   "less than %.4f";
         case kRulePointedTooth:
             return "the tooth becomes pointed (its flanks cross below the tip circle): lower "
                    "the addendum or the profile shift";

@@ -6,13 +6,13 @@
 #include "model/gear_data.h"
 
 int RunReport(const GearParameters& p, const ReportRequest& request) {
-    // A given value of 0 or less is refused; 0 in the core means "choose".
+    // 0 in the core means "choose"; a value given must be one that can be measured.
     const double pin = request.pinGiven ? request.pinDiameter : 0;
     const int span = request.spanGiven ? request.spanTeeth : 0;
-    GearDataRefusal refusal = CheckGearDataInputs(p, pin, span);
-    if (request.pinGiven && !(pin > 0)) {
+    GearDataRefusal refusal = kGearDataAccepted;
+    if (request.pinGiven && !PinDiameterAccepted(p, pin)) {
         refusal = kPinDiameterRefused;
-    } else if (refusal == kGearDataAccepted && request.spanGiven && span == 0) {
+    } else if (request.spanGiven && !SpanTeethAccepted(p, span)) {
         refusal = kSpanTeethRefused;
     }
     if (refusal != kGearDataAccepted) {

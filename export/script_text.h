@@ -1,6 +1,7 @@
 // The drawing script: CAD command input that draws the whole gear as two reference
 // circles and one closed outline of line runs along the flanks and arcs over the tips and
-// across the gaps; the construction circle is left out where its radius is not above zero.
+// across the gaps; the construction circle is left out where its radius prints as 0 or
+// less at six decimals.
 // The same bytes from every build: CR LF line ends, "%f" numbers.
 // No platform types.
 #pragma once

@@ -5,7 +5,7 @@
 #include "model/tooth_profile.h"
 
 // Angle of a flank point from the tooth's centre line, positive toward the left flank.
-static double AngleFromCentreLine(const FlankPoint& point) {
+static double AngleFromCentreLine(const ModelPoint& point) {
     return atan2(-point.x, point.y);
 }
 
@@ -14,7 +14,7 @@ static double AngleFromCentreLine(const FlankPoint& point) {
 // cuts into it or where there is no involute (inside the base circle).
 static double FilletBeyondInvolute(const GearParameters& p, double alpha, const GeneratingMotion& g,
                                    double theta, double* radius) {
-    const FlankPoint fillet = FilletPointAt(p, g, theta);
+    const ModelPoint fillet = FilletPointAt(p, g, theta);
     *radius = hypot(fillet.x, fillet.y);
     const double z = p.toothCount;
     const double r = z * 0.5 * p.module;

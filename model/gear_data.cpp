@@ -61,14 +61,12 @@ double LargestPinDiameter(const GearParameters& p) {
     return BasicsOf(p).da;
 }
 
-GearDataRefusal CheckGearDataInputs(const GearParameters& p, double pinDiameter, int spanTeeth) {
-    if (!(pinDiameter >= 0 && pinDiameter <= LargestPinDiameter(p))) {
-        return kPinDiameterRefused;
-    }
-    if (spanTeeth != 0 && (spanTeeth < 1 || spanTeeth > p.toothCount - 1)) {
-        return kSpanTeethRefused;
-    }
-    return kGearDataAccepted;
+bool PinDiameterAccepted(const GearParameters& p, double pinDiameter) {
+    return pinDiameter > 0 && pinDiameter <= LargestPinDiameter(p);
+}
+
+bool SpanTeethAccepted(const GearParameters& p, int spanTeeth) {
+    return spanTeeth >= 1 && spanTeeth <= p.toothCount - 1;
 }
 
 bool HasGearWarning(const GearData& data, GearWarning warning) {
@@ -179,7 +177,7 @@ static double PinTouchingAt(const GearBasics& b, double contactDiameter) {
     const double alphaContact = acos(b.db / contactDiameter);
     const double halfTooth = b.sOverD + Involute(b.alpha) - Involute(alphaContact);
     const double halfSpace = kProfilePi / b.z - halfTooth;
-    // The normal at the contact is tangent to the base circle; the centre lies on it, d/2
+    // The normal at the contact is tangent to the base circle; the centre lies on it, dp/2
     // further on, and has the pressure angle alphaContact + halfSpace.
     const double alphaCentre = alphaContact + halfSpace;
     if (!(halfSpace > 0) || !(alphaCentre < 1.5)) {

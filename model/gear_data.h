@@ -55,9 +55,12 @@ enum GearDataRefusal {
     kSpanTeethRefused,    // outside 1 .. z - 1
 };
 
-// Whether a given pin diameter and span tooth count can be measured on gear p (accepted by
-// CheckGearParameters). 0 stands for "choose": the default pin, the best k.
-GearDataRefusal CheckGearDataInputs(const GearParameters& p, double pinDiameter, int spanTeeth);
+// A pin diameter the user gave, on gear p (accepted by CheckGearParameters): above 0 and at
+// most the largest pin.
+bool PinDiameterAccepted(const GearParameters& p, double pinDiameter);
+
+// A span tooth count the user gave: 1 to z - 1.
+bool SpanTeethAccepted(const GearParameters& p, int spanTeeth);
 
 // The largest pin diameter accepted for p: its tip diameter.
 double LargestPinDiameter(const GearParameters& p);

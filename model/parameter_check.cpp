@@ -70,7 +70,7 @@ static ParameterProblem CheckFields(const GearParameters& p) {
 // The largest tip radius coefficient that keeps the rounding's centre margin (in modules)
 // inside the middle of the cutter tooth.
 static double LargestRounding(double margin, double hf, double alpha) {
-    return (kHalfCutterPitch - margin - 0.7853981635 - hf * tan(alpha)) /
+    return (kHalfCutterPitch - margin - kProfileQuarterPi - hf * tan(alpha)) /
            (1 / cos(alpha) - tan(alpha));
 }
 
@@ -81,7 +81,7 @@ static ParameterProblem CheckCircles(const GearParameters& p) {
     const double ha = p.addendumCoef;
     const double hf = p.dedendumCoef;
     const double rho = p.toolTipRadiusCoef;
-    const double alpha = p.pressureAngleDeg * 3.141592654 / 180;
+    const double alpha = p.pressureAngleDeg * kProfilePi / 180;
     if (!(ha + hf > 0)) {
         return Problem(kRuleToothDepth, kFieldDedendum, -ha);
     }
@@ -121,8 +121,14 @@ static ParameterProblem CheckCircles(const GearParameters& p) {
         insideTooth = z / 4 * (kScriptTurnExcess + 4 * kCentreMargin) + noise;
     }
     if (!(std::fabs(g.cx) < kHalfCutterPitch - insideTooth)) {
-        return Problem(kRuleRoundingTooWide, kFieldToolTipRadius,
-                       LargestRounding(insideTooth, hf, alpha));
+        const double largest = LargestRounding(insideTooth, hf, alpha);
+        if (largest < 0) {
+            // Even a sharp cutter tip is wider than the middle of the cutter tooth: its
+            // flanks, hf deep, meet above the tip line. Only a smaller dedendum helps.
+            return Problem(kRuleCutterToothTooDeep, kFieldDedendum,
+                           (kHalfCutterPitch - insideTooth - kProfileQuarterPi) / tan(alpha));
+        }
+        return Problem(kRuleRoundingTooWide, kFieldToolTipRadius, largest);
     }
     return Problem(kRuleAccepted, kFieldNone, 0);
 }

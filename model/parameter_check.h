@@ -40,6 +40,7 @@ enum ParameterRule {
     kRuleRootRadius,              // root radius > 0; limit: the largest dedendum, exclusive
     kRuleRoundingAbovePitchLine,  // cy < 0; limit: the largest profile shift, exclusive
     kRuleRoundingTooWide,         // |cx| < pi/2; limit: the largest tip radius coefficient
+    kRuleCutterToothTooDeep,      // no rounding fits; limit: the largest dedendum
     kRulePointedTooth,            // the involute must stay left of the centre line
     kRuleNotComputable,           // radii or profile would not be finite
     // Rules on the profile as computed and the outline as the script writes it.

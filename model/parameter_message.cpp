@@ -64,6 +64,9 @@ static const char* RuleText(ParameterRule rule) {
             return "공구 날끝 둥글기가 공구 이의 폭보다 넓어 이웃한 이의 이뿌리가 겹칩니다.\n%s의 "
                    "값은 "
                    "%.4f보다 작아야 합니다.";
+        case kRuleCutterToothTooDeep:
+            return "공구 이가 너무 깊어 날끝이 뾰족해도 이웃한 이의 이뿌리가 겹칩니다.\n%s의 값은 "
+                   "%.4f보다 작아야 합니다.";
         case kRulePointedTooth:
             return "이끝원에 닿기 전에 두 치면이 만나 이가 뾰족해집니다.\n%s나 전위계수를 "
                    "줄이세요.";

@@ -30,7 +30,7 @@ GeneratingMotion ComputeGeneratingMotion(const GearParameters& p, double alpha) 
 }
 
 // Fillet: the curve parallel, at distance rho, to the trochoid of the rounding's centre.
-FlankPoint FilletPointAt(const GearParameters& p, const GeneratingMotion& g, double theta) {
+ModelPoint FilletPointAt(const GearParameters& p, const GeneratingMotion& g, double theta) {
     const double z = p.toothCount;
     const double m = p.module;
     const double x = p.profileShiftCoef;
@@ -50,14 +50,14 @@ static void ComputeFillet(const GearParameters& p, const GeneratingMotion& g,
     const int nF = p.filletDivisions;
     for (int i = 0; i <= nF; i++) {
         const double theta = g.thetaStart + i * (g.thetaTransition - g.thetaStart) / nF;
-        const FlankPoint point = FilletPointAt(p, g, theta);
+        const ModelPoint point = FilletPointAt(p, g, theta);
         profile->profileX[i] = point.x;
         profile->profileY[i] = point.y;
     }
 }
 
 // Involute: where the straight flank touches the line of action through the pitch point.
-FlankPoint InvolutePointAt(const GearParameters& p, double alpha, double theta) {
+ModelPoint InvolutePointAt(const GearParameters& p, double alpha, double theta) {
     const double z = p.toothCount;
     const double x = p.profileShiftCoef;
     const double r = z * 0.5 * p.module;
@@ -72,7 +72,7 @@ static void ComputeInvolute(const GearParameters& p, double alpha, const Generat
     const int nI = p.involuteDivisions;
     for (int i = 1; i <= nI; i++) {
         const double theta = g.thetaTransition + i * (g.thetaEnd - g.thetaTransition) / nI;
-        const FlankPoint point = InvolutePointAt(p, alpha, theta);
+        const ModelPoint point = InvolutePointAt(p, alpha, theta);
         profile->profileX[nF + i] = point.x;
         profile->profileY[nF + i] = point.y;
     }

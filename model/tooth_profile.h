@@ -38,8 +38,8 @@ struct GeneratingMotion {
     double thetaEnd;         // roll angle where the involute reaches the tip circle
 };
 
-// A point of the tooth's left flank, in drawing units, centre of the gear at the origin.
-struct FlankPoint {
+// A point in drawing units, x to the right and y upward, the gear centre at the origin.
+struct ModelPoint {
     double x;
     double y;
 };
@@ -52,11 +52,11 @@ double Square(double v);
 GeneratingMotion ComputeGeneratingMotion(const GearParameters& p, double pressureAngleRad);
 
 // The fillet's point at roll angle theta: where the cutter's tip rounding touches the gear.
-FlankPoint FilletPointAt(const GearParameters& p, const GeneratingMotion& g, double theta);
+ModelPoint FilletPointAt(const GearParameters& p, const GeneratingMotion& g, double theta);
 
 // The involute's point at roll angle theta: where the cutter's straight flank touches it.
 // Both branches: below the transition of an undercut tooth it runs back to the base circle.
-FlankPoint InvolutePointAt(const GearParameters& p, double pressureAngleRad, double theta);
+ModelPoint InvolutePointAt(const GearParameters& p, double pressureAngleRad, double theta);
 
 // Computes geometry (all but drawnToothCount) and points 0..nF+nI for p. Entries above
 // nF+nI are left as they were; division counts that do not fit the arrays write no point.

@@ -3,7 +3,7 @@
 #include <cmath>
 
 ToothRotation RotationOfTooth(int k, int n) {
-    const double theta = (k * -6.283185308) / n;
+    const double theta = (k * -kToothTurn) / n;
     ToothRotation r;
     r.c = cos(theta);
     r.s = sin(theta);

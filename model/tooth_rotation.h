@@ -4,17 +4,16 @@
 
 #include "model/tooth_profile.h"
 
-struct ModelPoint {
-    double x;
-    double y;
-};
-
 struct ToothRotation {
     double c;  // cosine of the tooth's angle
     double s;  // sine
 };
 
-// Tooth k of n: the angle is k times -2 pi (ten digits), then divided by n.
+// The full turn the teeth are spaced by, rounded to ten significant digits: every tooth is
+// placed with it, so the script, the drawings and the files place them alike.
+const double kToothTurn = 6.283185308;
+
+// Tooth k of n: the angle is k times -kToothTurn, then divided by n.
 ToothRotation RotationOfTooth(int k, int n);
 
 // A point of the stored (left) flank, turned with the tooth. Inline: the whole-gear walk

@@ -95,6 +95,8 @@ TEST(ParameterCheck, RefusesGearsWithoutASoundTooth) {
         // The rounding's centre on the rolling line.
         CHANGE(profileShiftCoef = 1.0, kRuleRoundingAbovePitchLine, kFieldProfileShift),
         CHANGE(toolTipRadiusCoef = 0.5, kRuleRoundingTooWide, kFieldToolTipRadius),
+        // A dedendum of 2.5 at 20 degrees: the cutter's flanks meet above its tip line.
+        CHANGE(dedendumCoef = 2.5, kRuleCutterToothTooDeep, kFieldDedendum),
         CHANGE(addendumCoef = 2.0, kRulePointedTooth, kFieldAddendum),
         CHANGE(profileShiftCoef = -1.8, kRuleTipInsideBaseCircle, kFieldAddendum),
         CHANGE(profileShiftCoef = -13, kRuleTipRadius, kFieldAddendum),
