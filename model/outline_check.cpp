@@ -7,14 +7,6 @@
 // "On a circle" and "inside the ring" hold to this fraction of the tip radius.
 static const double kOnCircle = 1e-9;
 
-static ParameterProblem Problem(ParameterRule rule, GearField field, double limit) {
-    ParameterProblem problem;
-    problem.rule = rule;
-    problem.field = field;
-    problem.limit = limit;
-    return problem;
-}
-
 static double RadiusAt(const ToothProfile& profile, int i) {
     return std::hypot(profile.profileX[i], profile.profileY[i]);
 }
@@ -61,32 +53,32 @@ static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry
     const double tolerance = kOnCircle * g.tipRadius;
     if (!(std::fabs(RadiusAt(profile, 0) - g.rootRadius) <= tolerance &&
           std::fabs(RadiusAt(profile, last) - g.tipRadius) <= tolerance)) {
-        return Problem(kRuleProfileOffCircles, kFieldPressureAngle, 0);
+        return ParameterProblemOf(kRuleProfileOffCircles, kFieldPressureAngle, 0);
     }
     const int turn = TurnOfInvolute(profile, nF, last);
     for (int i = turn; i <= last; i++) {
         if (!InOwnHalfPitch(profile, i, n)) {
-            return Problem(kRulePointedTooth, kFieldAddendum, 0);
+            return ParameterProblemOf(kRulePointedTooth, kFieldAddendum, 0);
         }
     }
     for (int i = 0; i < turn; i++) {
         if (!(profile.profileX[i] < 0)) {
-            return Problem(kRuleFlankCrossesCentreLine, kFieldToothCount, 0);
+            return ParameterProblemOf(kRuleFlankCrossesCentreLine, kFieldToothCount, 0);
         }
         if (!InOwnHalfPitch(profile, i, n)) {
-            return Problem(kRuleFlankEntersNeighbour, kFieldToothCount, 0);
+            return ParameterProblemOf(kRuleFlankEntersNeighbour, kFieldToothCount, 0);
         }
     }
     for (int i = 0; i <= last; i++) {
         const double r = RadiusAt(profile, i);
         if (!(r >= g.rootRadius - tolerance && r <= g.tipRadius + tolerance)) {
-            return Problem(kRuleProfileBeyondTip, kFieldPressureAngle, 0);
+            return ParameterProblemOf(kRuleProfileBeyondTip, kFieldPressureAngle, 0);
         }
     }
     if (!RisesFrom(profile, turn, last)) {
-        return Problem(kRuleInvoluteTurnsBack, kFieldPressureAngle, 0);
+        return ParameterProblemOf(kRuleInvoluteTurnsBack, kFieldPressureAngle, 0);
     }
-    return Problem(kRuleAccepted, kFieldNone, 0);
+    return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
 }
 
 // What the walk of the whole outline finds on its tip and gap arcs, placed exactly as the
@@ -128,7 +120,7 @@ static ParameterProblem CheckOutline(const GearParameters& p, const GearGeometry
     ArcScan scan = {kFullTurn / p.toothCount, false, HUGE_VAL};
     WalkGearOutline(flank, p.toothCount, {&scan, SkipFlank, MeasureArc});
     if (scan.tooWide) {
-        return Problem(kRuleArcTooWide, kFieldAddendum, 0);
+        return ParameterProblemOf(kRuleArcTooWide, kFieldAddendum, 0);
     }
     double nearest = scan.nearest;
     for (int i = 0; i < last; i++) {
@@ -139,11 +131,11 @@ static ParameterProblem CheckOutline(const GearParameters& p, const GearGeometry
         const double perModule = (nearest - noise) / p.module;
         const double smallest = RoundedUp(kDistinctAtSixDecimals / perModule);
         if (!(perModule > 0 && smallest <= kMaxMagnitude)) {
-            return Problem(kRulePointsCoincide, kFieldInvoluteDivisions, 0);
+            return ParameterProblemOf(kRulePointsCoincide, kFieldInvoluteDivisions, 0);
         }
-        return Problem(kRuleModuleTooSmall, kFieldModule, smallest);
+        return ParameterProblemOf(kRuleModuleTooSmall, kFieldModule, smallest);
     }
-    return Problem(kRuleAccepted, kFieldNone, 0);
+    return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
 }
 
 ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeometry& geometry,

@@ -5,7 +5,7 @@
 #include "model/outline_check.h"
 #include "model/tooth_profile.h"
 
-static ParameterProblem Problem(ParameterRule rule, GearField field, double limit) {
+ParameterProblem ParameterProblemOf(ParameterRule rule, GearField field, double limit) {
     ParameterProblem problem;
     problem.rule = rule;
     problem.field = field;
@@ -32,39 +32,39 @@ static bool WithinMagnitude(double v) {
 // Each field on its own, in the order of the dialog.
 static ParameterProblem CheckFields(const GearParameters& p) {
     if (p.toothCount < 1 || p.toothCount > kMaxToothCount) {
-        return Problem(kRuleToothCountRange, kFieldToothCount, 0);
+        return ParameterProblemOf(kRuleToothCountRange, kFieldToothCount, 0);
     }
     if (!WithinMagnitude(p.module)) {
-        return Problem(kRuleMagnitude, kFieldModule, 0);
+        return ParameterProblemOf(kRuleMagnitude, kFieldModule, 0);
     }
     if (!(p.module > 0)) {
-        return Problem(kRuleModulePositive, kFieldModule, 0);
+        return ParameterProblemOf(kRuleModulePositive, kFieldModule, 0);
     }
     if (!(p.pressureAngleDeg > 0 && p.pressureAngleDeg < 90)) {
-        return Problem(kRulePressureAngleRange, kFieldPressureAngle, 0);
+        return ParameterProblemOf(kRulePressureAngleRange, kFieldPressureAngle, 0);
     }
     if (!WithinMagnitude(p.profileShiftCoef)) {
-        return Problem(kRuleMagnitude, kFieldProfileShift, 0);
+        return ParameterProblemOf(kRuleMagnitude, kFieldProfileShift, 0);
     }
     if (!WithinMagnitude(p.addendumCoef)) {
-        return Problem(kRuleMagnitude, kFieldAddendum, 0);
+        return ParameterProblemOf(kRuleMagnitude, kFieldAddendum, 0);
     }
     if (!WithinMagnitude(p.dedendumCoef)) {
-        return Problem(kRuleMagnitude, kFieldDedendum, 0);
+        return ParameterProblemOf(kRuleMagnitude, kFieldDedendum, 0);
     }
     if (!WithinMagnitude(p.toolTipRadiusCoef)) {
-        return Problem(kRuleMagnitude, kFieldToolTipRadius, 0);
+        return ParameterProblemOf(kRuleMagnitude, kFieldToolTipRadius, 0);
     }
     if (p.toolTipRadiusCoef < 0) {
-        return Problem(kRuleToolTipRadiusNegative, kFieldToolTipRadius, 0);
+        return ParameterProblemOf(kRuleToolTipRadiusNegative, kFieldToolTipRadius, 0);
     }
     if (p.involuteDivisions < 1 || p.involuteDivisions > kMaxInvoluteDivisions) {
-        return Problem(kRuleInvoluteDivisionsRange, kFieldInvoluteDivisions, 0);
+        return ParameterProblemOf(kRuleInvoluteDivisionsRange, kFieldInvoluteDivisions, 0);
     }
     if (p.filletDivisions < 1 || p.filletDivisions > kMaxFilletDivisions) {
-        return Problem(kRuleFilletDivisionsRange, kFieldFilletDivisions, 0);
+        return ParameterProblemOf(kRuleFilletDivisionsRange, kFieldFilletDivisions, 0);
     }
-    return Problem(kRuleAccepted, kFieldNone, 0);
+    return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
 }
 
 // The largest tip radius coefficient that keeps the rounding's centre margin (in modules)
@@ -83,17 +83,18 @@ static ParameterProblem CheckCircles(const GearParameters& p) {
     const double rho = p.toolTipRadiusCoef;
     const double alpha = p.pressureAngleDeg * kProfilePi / 180;
     if (!(ha + hf > 0)) {
-        return Problem(kRuleToothDepth, kFieldDedendum, -ha);
+        return ParameterProblemOf(kRuleToothDepth, kFieldDedendum, -ha);
     }
     // In multiples of m/2: tip diameter z + 2(ha + x), base diameter z cos(alpha).
     if (!(z + 2 * ha + 2 * x > 0)) {
-        return Problem(kRuleTipRadius, kFieldAddendum, -z / 2 - x);
+        return ParameterProblemOf(kRuleTipRadius, kFieldAddendum, -z / 2 - x);
     }
     if (z + 2 * ha + 2 * x < z * cos(alpha)) {
-        return Problem(kRuleTipInsideBaseCircle, kFieldAddendum, (z * cos(alpha) - z) / 2 - x);
+        return ParameterProblemOf(kRuleTipInsideBaseCircle, kFieldAddendum,
+                                  (z * cos(alpha) - z) / 2 - x);
     }
     if (!(z / 2 + x - hf > 0)) {
-        return Problem(kRuleRootRadius, kFieldDedendum, z / 2 + x);
+        return ParameterProblemOf(kRuleRootRadius, kFieldDedendum, z / 2 + x);
     }
     // The fillet starts on the root circle only while the rounding's centre stays below
     // the line on which the pitch circle rolls. Clearly below: at the root point the
@@ -102,7 +103,7 @@ static ParameterProblem CheckCircles(const GearParameters& p) {
     // 0.9999999999999999 with the defaults put point 0 0.28 off the root circle).
     const double belowPitchLine = kCentreMargin * (1 + std::fabs(hf) + std::fabs(x) + rho);
     if (!((rho - hf) + x < -belowPitchLine)) {
-        return Problem(kRuleRoundingAbovePitchLine, kFieldProfileShift, hf - rho);
+        return ParameterProblemOf(kRuleRoundingAbovePitchLine, kFieldProfileShift, hf - rho);
     }
     // Past the middle of the cutter tooth the roundings of its two flanks overlap, and the
     // root points of neighbouring gear teeth cross. Clearly inside: the gap between them,
@@ -125,12 +126,13 @@ static ParameterProblem CheckCircles(const GearParameters& p) {
         if (largest < 0) {
             // Even a sharp cutter tip is wider than the middle of the cutter tooth: its
             // flanks, hf deep, meet above the tip line. Only a smaller dedendum helps.
-            return Problem(kRuleCutterToothTooDeep, kFieldDedendum,
-                           (kHalfCutterPitch - insideTooth - kProfileQuarterPi) / tan(alpha));
+            return ParameterProblemOf(
+                kRuleCutterToothTooDeep, kFieldDedendum,
+                (kHalfCutterPitch - insideTooth - kProfileQuarterPi) / tan(alpha));
         }
-        return Problem(kRuleRoundingTooWide, kFieldToolTipRadius, largest);
+        return ParameterProblemOf(kRuleRoundingTooWide, kFieldToolTipRadius, largest);
     }
-    return Problem(kRuleAccepted, kFieldNone, 0);
+    return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
 }
 
 static bool ProfileIsFinite(const GearGeometry& geometry, const ToothProfile& profile, int last) {
@@ -160,12 +162,12 @@ ParameterProblem CheckGearParameters(const GearParameters& p) {
     ComputeProfileOf(p, &geometry, &profile);
     const int last = p.filletDivisions + p.involuteDivisions;
     if (!ProfileIsFinite(geometry, profile, last)) {
-        return Problem(kRuleNotComputable, kFieldModule, 0);
+        return ParameterProblemOf(kRuleNotComputable, kFieldModule, 0);
     }
     // The flanks of a pointed tooth cross below the tip circle: the left flank's tip point
     // then lies on or right of the centre line.
     if (!(profile.profileX[last] < 0)) {
-        return Problem(kRulePointedTooth, kFieldAddendum, 0);
+        return ParameterProblemOf(kRulePointedTooth, kFieldAddendum, 0);
     }
     return CheckGeneratedOutline(p, geometry, profile);
 }

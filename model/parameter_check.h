@@ -61,3 +61,6 @@ struct ParameterProblem {
 };
 
 ParameterProblem CheckGearParameters(const GearParameters& p);
+
+// The record of a refusal, or of acceptance with kRuleAccepted.
+ParameterProblem ParameterProblemOf(ParameterRule rule, GearField field, double limit);
