@@ -27,19 +27,6 @@ HWND OpenSaveAs(const RunningProgram& program, WORD itemKey, const char* default
     return dialog;
 }
 
-// Closes the box with the caption by Enter and answers its text.
-std::string AnswerBox(const RunningProgram& program, const char* caption) {
-    HWND box = WaitForWindow(program, caption, 5000);
-    Check(box != nullptr, std::string("the box '") + caption + "' appears");
-    if (box == nullptr) {
-        return "";
-    }
-    const std::string text = MessageBoxText(box);
-    PressKey(VK_RETURN);
-    Check(WindowGone(box, 5000), std::string("the box '") + caption + "' closes");
-    return text;
-}
-
 void DefaultNameWritesTestDxf(const E2eSetting& setting, const RunningProgram& program) {
     HWND dialog = OpenSaveAs(program, 'D', "test.dxf");
     if (dialog == nullptr) {

@@ -35,6 +35,18 @@ HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const
     return window;
 }
 
+std::string AnswerBox(const RunningProgram& program, const char* caption) {
+    HWND box = WaitForWindow(program, caption, 5000);
+    Check(box != nullptr, std::string("the box '") + caption + "' appears");
+    if (box == nullptr) {
+        return "";
+    }
+    const std::string text = MessageBoxText(box);
+    PressKey(VK_RETURN);
+    Check(WindowGone(box, 5000), std::string("the box '") + caption + "' closes");
+    return text;
+}
+
 void ShowView(const RunningProgram& program, WORD itemKey) {
     BringToFront(program.window);
     PressWithAlt('P');

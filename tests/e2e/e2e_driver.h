@@ -33,6 +33,9 @@ bool Start(const E2eSetting& setting, RunningProgram* program);
 // Opens a dialog or box by keys and waits for it; null (and a failure) if it never shows.
 HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const char* caption);
 
+// Waits for the message box with the caption, closes it by Enter and answers its text.
+std::string AnswerBox(const RunningProgram& program, const char* caption);
+
 // Chooses Profile Draw and its item ('O' one tooth, 'T' whole gear), waits for the picture.
 void ShowView(const RunningProgram& program, WORD itemKey);
 

@@ -11,31 +11,12 @@
 #include "export/gear_report_text.h"
 #include "model/gear_data.h"
 #include "tests/unit/script_test_support.h"
+#include "tests/unit/tool_run.h"
 
 namespace {
 
-struct ReportRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ReportRun RunReport(const std::string& arguments) {
-    const std::string errFile = "/tmp/involute-report-stderr-" + std::to_string(getpid());
-    const std::string command =
-        std::string(INVOLUTE_PATH) + " report " + arguments + " 2>" + errFile;
-    ReportRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        run.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadWholeFile(errFile);
-    unlink(errFile.c_str());
-    return run;
+ToolRun RunReport(const std::string& arguments) {
+    return RunInvolute("report " + arguments);
 }
 
 // The text after "key": up to the end of its line, without the comma.
@@ -53,7 +34,7 @@ std::string JsonValue(const std::string& json, const std::string& key) {
 }
 
 TEST(InvoluteReport, JsonHoldsExactlyTheKeysWithTheCoresNumbers) {
-    const ReportRun run = RunReport("--teeth 20 --module 1 --pin-diameter 1.7 --json");
+    const ToolRun run = RunReport("--teeth 20 --module 1 --pin-diameter 1.7 --json");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> keys = {"reference_diameter",
@@ -105,7 +86,7 @@ TEST(InvoluteReport, JsonHoldsExactlyTheKeysWithTheCoresNumbers) {
 }
 
 TEST(InvoluteReport, TwelveTeethReportTheirUndercutAndTheLeastShift) {
-    const ReportRun run = RunReport("--teeth 12 --json");
+    const ToolRun run = RunReport("--teeth 12 --json");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(JsonValue(run.out, "undercut"), "true");
     EXPECT_NEAR(strtod(JsonValue(run.out, "min_shift_without_undercut").c_str(), nullptr), 0.3836,
@@ -115,7 +96,7 @@ TEST(InvoluteReport, TwelveTeethReportTheirUndercutAndTheLeastShift) {
 }
 
 TEST(InvoluteReport, PlainTextHasAQuantityALineThenTheWarnings) {
-    const ReportRun run = RunReport("--teeth 20 --module 2 --span-teeth 3");
+    const ToolRun run = RunReport("--teeth 20 --module 2 --span-teeth 3");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("reference diameter            d           40.0000 mm\n", 0), 0u)
         << run.out;
@@ -127,7 +108,7 @@ TEST(InvoluteReport, PlainTextHasAQuantityALineThenTheWarnings) {
     // No warning: the last line is the last quantity.
     EXPECT_EQ(run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1),
               "least teeth without undercut  zmin             19\n");
-    const ReportRun undercut = RunReport("--teeth 12");
+    const ToolRun undercut = RunReport("--teeth 12");
     EXPECT_EQ(undercut.out.substr(undercut.out.rfind('\n', undercut.out.size() - 2) + 1),
               std::string("warning: ") + GearWarningText(kWarningUndercut, kReportEnglish) + "\n");
 }
@@ -153,7 +134,7 @@ TEST(InvoluteReport, BadInputNamesTheOptionAndPrintsNothingOnStdout) {
         {"--json=1", "unknown option '--json=1'"},
     };
     for (const auto& c : cases) {
-        const ReportRun run = RunReport(c.arguments);
+        const ToolRun run = RunReport(c.arguments);
         EXPECT_EQ(run.status, 2) << c.arguments;
         EXPECT_EQ(run.out, "") << c.arguments;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
