@@ -190,6 +190,12 @@ TEST_F(ScriptExport, DeviceTargetIsWrittenIntoNotReplaced) {
     if (mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
         GTEST_SKIP() << "making a device node needs root";
     }
+    // A folder mounted without devices, or a container, may forbid opening the node.
+    const int fd = open(device.c_str(), O_WRONLY);
+    if (fd < 0) {
+        GTEST_SKIP() << "device nodes cannot be opened here";
+    }
+    close(fd);
     EXPECT_EQ(Export(device), "done");
     struct stat status;
     ASSERT_EQ(lstat(device.c_str(), &status), 0);
