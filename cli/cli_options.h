@@ -3,8 +3,8 @@
 #pragma once
 
 #include "cli/report_options.h"
-#include "model/gear_parameters.h"
-#include "model/parameter_check.h"
+#include "gear/gear_parameters.h"
+#include "gear/parameter_check.h"
 
 enum CliCommand {
     kCommandNone,

@@ -8,10 +8,10 @@
 #include "cli/option_text.h"
 #include "cli/problem_text.h"
 #include "cli/report_command.h"
-#include "export/cad_export.h"
-#include "export/script_export.h"
-#include "model/parameter_check.h"
-#include "model/tooth_profile.h"
+#include "formats/cad_export.h"
+#include "formats/script_export.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
 
 static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int last) {
     printf("pitchRadius,tipRadius,rootRadius\n");

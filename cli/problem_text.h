@@ -3,6 +3,6 @@
 
 #include <cstddef>
 
-#include "model/parameter_check.h"
+#include "gear/parameter_check.h"
 
 void FormatProblemLine(const ParameterProblem& problem, char* text, size_t size);

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "export/gear_report_text.h"
-#include "model/gear_data.h"
+#include "formats/gear_report_text.h"
+#include "gear/gear_data.h"
 
 int RunReport(const GearParameters& p, const ReportRequest& request) {
     // 0 in the core means "choose"; a value given must be one that can be measured.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/report_options.h"
-#include "model/gear_parameters.h"
+#include "gear/gear_parameters.h"
 
 // For a gear accepted by CheckGearParameters: refuses a bad pin or span input with one line
 // on stderr (status 2), else prints the report (status 0, or 1 when stdout fails).

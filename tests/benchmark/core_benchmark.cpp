@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "model/tooth_profile.h"
+#include "gear/tooth_profile.h"
 
 static void BM_ComputeLargestProfile(benchmark::State& state) {
     GearParameters p = DefaultGearParameters();

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "export/script_export.h"
-#include "model/parameter_check.h"
+#include "formats/script_export.h"
+#include "gear/parameter_check.h"
 #include "tests/unit/script_test_support.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Dialog 103: the fields shown, values confirmed, cancelled and refused.
 #include <string>
 
-#include "model/parameter_check.h"
-#include "model/parameter_message.h"
+#include "gear/parameter_check.h"
+#include "ui/parameter_message.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

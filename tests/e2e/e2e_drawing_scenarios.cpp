@@ -2,7 +2,7 @@
 // the file on disk, Cancel, and a target that cannot be written.
 #include <string>
 
-#include "export/export_message.h"
+#include "ui/export_message.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

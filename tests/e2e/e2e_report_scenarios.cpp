@@ -3,9 +3,9 @@
 // or pin gets a Korean message and changes nothing, Esc closes it.
 #include <string>
 
-#include "export/gear_report_text.h"
-#include "model/gear_data.h"
-#include "resources/resource.h"
+#include "formats/gear_report_text.h"
+#include "gear/gear_data.h"
+#include "ui/resource.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

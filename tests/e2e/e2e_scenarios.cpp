@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/program_title.h"
-#include "model/tooth_profile.h"
-#include "model/tooth_rotation.h"
-#include "render/view_transform.h"
+#include "win32/program_title.h"
+#include "gear/tooth_profile.h"
+#include "gear/tooth_rotation.h"
+#include "ui/view_transform.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

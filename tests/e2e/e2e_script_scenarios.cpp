@@ -1,7 +1,7 @@
 // Dialog 104 and the script file: what the person types, the notice, the file on disk.
 #include <string>
 
-#include "export/export_message.h"
+#include "ui/export_message.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "resources/resource.h"
+#include "ui/resource.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

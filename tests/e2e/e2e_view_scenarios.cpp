@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/tooth_profile.h"
-#include "model/tooth_rotation.h"
-#include "render/view_transform.h"
-#include "resources/resource.h"
+#include "gear/tooth_profile.h"
+#include "gear/tooth_rotation.h"
+#include "ui/view_transform.h"
+#include "ui/resource.h"
 #include "tests/e2e/e2e_driver.h"
 
 namespace {

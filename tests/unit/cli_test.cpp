@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/parameter_check.h"
+#include "gear/parameter_check.h"
 #include "tests/unit/script_test_support.h"
 #include "tests/unit/tool_run.h"
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <string>
 
-#include "export/export_message.h"
+#include "ui/export_message.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <random>
 
-#include "model/gear_data.h"
-#include "model/parameter_check.h"
-#include "model/tooth_profile.h"
+#include "gear/gear_data.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <random>
 #include <vector>
 
-#include "model/gear_outline.h"
-#include "model/parameter_check.h"
-#include "model/tooth_profile.h"
+#include "gear/gear_outline.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
 
 namespace {
 

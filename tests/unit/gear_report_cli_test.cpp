@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "export/gear_report_text.h"
-#include "model/gear_data.h"
+#include "formats/gear_report_text.h"
+#include "gear/gear_data.h"
 #include "tests/unit/script_test_support.h"
 #include "tests/unit/tool_run.h"
 

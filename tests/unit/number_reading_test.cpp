@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "model/number_reading.h"
+#include "ui/number_reading.h"
 
 namespace {
 

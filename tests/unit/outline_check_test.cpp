@@ -5,9 +5,9 @@
 #include <random>
 #include <string>
 
-#include "model/parameter_check.h"
-#include "model/tooth_profile.h"
-#include "model/tooth_rotation.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
+#include "gear/tooth_rotation.h"
 
 namespace {
 

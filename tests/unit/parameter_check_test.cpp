@@ -4,9 +4,9 @@
 #include <cstring>
 #include <limits>
 
-#include "model/parameter_check.h"
-#include "model/parameter_message.h"
-#include "model/tooth_profile.h"
+#include "gear/parameter_check.h"
+#include "ui/parameter_message.h"
+#include "gear/tooth_profile.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <thread>
 
-#include "export/script_export.h"
-#include "export/script_name.h"
-#include "export/temporary_name.h"
-#include "model/tooth_profile.h"
+#include "formats/script_export.h"
+#include "ui/script_name.h"
+#include "output/temporary_name.h"
+#include "gear/tooth_profile.h"
 #include "tests/unit/script_test_support.h"
 
 namespace {

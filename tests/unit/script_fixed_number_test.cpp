@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "export/output_sink.h"
+#include "output/output_sink.h"
 #include "tests/unit/script_test_support.h"
 
 namespace {

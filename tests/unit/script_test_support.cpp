@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "export/script_text.h"
-#include "model/tooth_profile.h"
+#include "formats/script_text.h"
+#include "gear/tooth_profile.h"
 
 bool AppendToString(void* target, const char* bytes, size_t count) {
     static_cast<std::string*>(target)->append(bytes, count);

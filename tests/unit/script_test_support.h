@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "model/gear_parameters.h"
+#include "gear/gear_parameters.h"
 
 // An output target that appends to the std::string it is given.
 bool AppendToString(void* target, const char* bytes, size_t count);

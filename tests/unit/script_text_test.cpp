@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "export/script_text.h"
-#include "model/parameter_check.h"
-#include "model/tooth_profile.h"
+#include "formats/script_text.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
 #include "tests/unit/script_test_support.h"
 
 namespace {

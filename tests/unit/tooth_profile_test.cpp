@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "model/parameter_check.h"
-#include "model/tooth_profile.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
 
 namespace {
 

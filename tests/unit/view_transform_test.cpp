@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "render/view_transform.h"
+#include "ui/view_transform.h"
 
 namespace {
 

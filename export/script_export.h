@@ -1,7 +1,0 @@
-// The drawing script written to a named file the safe way every export is.
-#pragma once
-
-#include "export/file_export.h"
-#include "export/script_text.h"
-
-ExportResult ExportDrawingScript(const char* fileName, const DrawingScript& script);

@@ -1,0 +1,127 @@
+#include "formats/dxf_text.h"
+
+#include <cmath>
+
+#include "dl_dxf.h"
+#include "formats/dxf_sink_writer.h"
+
+// The layers and their colours (AutoCAD colour index): the outline white, the circles in
+// the colours the program draws them, the base circle green, the centre cross red.
+struct DxfLayer {
+    const char* name;
+    int colour;
+};
+
+static const DxfLayer kLayers[] = {
+    {"0", 7}, {"OUTLINE", 7}, {"PITCH", 4}, {"TIP", 2}, {"ROOT", 6}, {"BASE", 3}, {"CENTER", 1},
+};
+
+static DL_Attributes OnLayer(const char* layer) {
+    return DL_Attributes(layer, 256, -1, "BYLAYER", 1.0);
+}
+
+static void WriteTables(DL_Dxf& dxf, DxfSinkWriter& dw) {
+    dw.sectionTables();
+    dw.tableLinetypes(1);
+    dxf.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
+    dw.tableEnd();
+    dw.tableLayers(sizeof kLayers / sizeof kLayers[0]);
+    for (const DxfLayer& layer : kLayers) {
+        dxf.writeLayer(dw, DL_LayerData(layer.name, 0),
+                       DL_Attributes("", layer.colour, -1, "CONTINUOUS", 1.0));
+    }
+    dw.tableEnd();
+    dw.tableStyle(1);
+    dxf.writeStyle(dw, DL_StyleData("STANDARD", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dw.tableEnd();
+    dxf.writeView(dw);
+    dxf.writeUcs(dw);
+    dw.tableAppid(1);
+    dxf.writeAppid(dw, "ACAD");
+    dw.tableEnd();
+    dxf.writeDimStyle(dw, 2.5, 0.625, 0.625, 0.625, 2.5);
+    dw.sectionEnd();
+}
+
+// The header names the version and the drawing's extent, so a reader can zoom to it.
+static void WriteHeader(DL_Dxf& dxf, DxfSinkWriter& dw, double extent) {
+    dxf.writeHeader(dw);
+    dw.dxfString(9, "$EXTMIN");
+    dw.coord(10, -extent, -extent);
+    dw.dxfString(9, "$EXTMAX");
+    dw.coord(10, extent, extent);
+    dw.sectionEnd();
+}
+
+static void WriteReferences(DL_Dxf& dxf, DxfSinkWriter& dw, const ReferenceCircles& c) {
+    dxf.writeCircle(dw, DL_CircleData(0, 0, 0, c.pitch), OnLayer("PITCH"));
+    dxf.writeCircle(dw, DL_CircleData(0, 0, 0, c.tip), OnLayer("TIP"));
+    dxf.writeCircle(dw, DL_CircleData(0, 0, 0, c.root), OnLayer("ROOT"));
+    dxf.writeCircle(dw, DL_CircleData(0, 0, 0, c.base), OnLayer("BASE"));
+    const double h = c.centreMark;
+    dxf.writeLine(dw, DL_LineData(-h, 0, 0, h, 0, 0), OnLayer("CENTER"));
+    dxf.writeLine(dw, DL_LineData(0, -h, 0, 0, h, 0), OnLayer("CENTER"));
+}
+
+// The outline's vertices in walk order. A vertex's bulge describes the segment after it, so
+// each vertex waits until the walk says whether an arc or a chord follows it.
+struct DxfOutlineWalk {
+    DL_Dxf* dxf;
+    DxfSinkWriter* dw;
+    bool pending;
+    ModelPoint vertex;
+    double bulge;
+};
+
+static void FlushVertex(DxfOutlineWalk* walk) {
+    if (walk->pending) {
+        walk->dxf->writeVertex(*walk->dw,
+                               DL_VertexData(walk->vertex.x, walk->vertex.y, 0, walk->bulge));
+    }
+    walk->pending = false;
+}
+
+static void OnFlank(void* context, int, bool, const ModelPoint* points, int count) {
+    DxfOutlineWalk* walk = static_cast<DxfOutlineWalk*>(context);
+    for (int i = 0; i < count; i++) {
+        FlushVertex(walk);
+        walk->pending = true;
+        walk->vertex = points[i];
+        walk->bulge = 0;
+    }
+}
+
+// The walk meets each arc at its end point and leaves at its start, clockwise: a negative
+// bulge, the tangent of a quarter of the swept angle.
+static void OnArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
+    DxfOutlineWalk* walk = static_cast<DxfOutlineWalk*>(context);
+    walk->bulge = -tan(ArcSweep(start, end) / 4);
+}
+
+bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing) {
+    FlankPoints flank;
+    if (!CadFlank(drawing, &flank)) {
+        return false;
+    }
+    const ReferenceCircles circles = ReferenceCirclesOf(*drawing.geometry);
+    DL_Dxf dxf;
+    // The library takes the version to write only through out(); given no name it opens
+    // no file and answers null.
+    delete dxf.out("", DL_VERSION_R12);
+    DxfSinkWriter dw(sink, DL_VERSION_R12);
+    WriteHeader(dxf, dw, circles.tip);
+    WriteTables(dxf, dw);
+    dw.sectionBlocks();
+    dw.sectionEnd();
+    dw.sectionEntities();
+    WriteReferences(dxf, dw, circles);
+    const int vertices = 2 * flank.count * (drawing.toothCount < 1 ? 1 : drawing.toothCount);
+    dxf.writePolyline(dw, DL_PolylineData(vertices, 0, 0, 1), OnLayer("OUTLINE"));
+    DxfOutlineWalk walk = {&dxf, &dw, false, {0, 0}, 0};
+    WalkGearOutline(flank, drawing.toothCount, {&walk, OnFlank, OnArc});
+    FlushVertex(&walk);
+    dxf.writePolylineEnd(dw);
+    dw.sectionEnd();
+    dw.dxfEOF();
+    return !sink->failed;
+}

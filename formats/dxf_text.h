@@ -1,0 +1,13 @@
+// The gear as a DXF R12 (AC1009) drawing, written with dxflib: the reference circles and
+// the centre cross each on its own layer, and the manufacturing outline as one closed
+// POLYLINE on layer OUTLINE whose straight segments are the profile chords and whose tip
+// and gap arcs carry their bulge. One drawing unit is one unit of the module. CR LF line
+// ends and the library's digits, the same from every build. No platform types.
+#pragma once
+
+#include "formats/cad_drawing.h"
+#include "output/output_sink.h"
+
+// Puts the whole file into sink. False when a write failed or the drawing's counts do not
+// describe a profile.
+bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing);

@@ -1,0 +1,51 @@
+// The closed outline of the whole gear, walked once for every drawing and writer: tooth by
+// tooth clockwise, each tooth's left flank from root to tip, the arc over its tip, its right
+// flank from tip to root, then the arc across the gap to the next tooth. No platform types.
+#pragma once
+
+#include "gear/tooth_profile.h"
+#include "gear/tooth_rotation.h"
+
+// Room for a whole half profile and the point where an undercut loop is cut off.
+const int kFlankCapacity = kProfileCapacity + 1;
+
+// The left flank of the tooth on the +y axis, root to tip.
+struct FlankPoints {
+    ModelPoint point[kFlankCapacity];
+    int count;
+};
+
+// Points 0..lastIndex of the profile as generated: the outline the script and the drawings
+// show, undercut loop included.
+void GeneratedFlank(const ToothProfile& profile, int lastIndex, FlankPoints* flank);
+
+// The flank that bounds the material the cutter leaves: where undercut makes a fillet chord
+// cross an involute chord, the flank runs up the fillet to the first such crossing and on
+// along the involute from there, dropping the loop. Without a crossing it is the generated
+// flank. The fillet is points 0..filletDivisions of the profile.
+void ManufacturingFlank(const ToothProfile& profile, int lastIndex, int filletDivisions,
+                        FlankPoints* flank);
+
+enum OutlineArc {
+    kTipArc,  // over a tooth's tip, from its right flank's top to its left flank's top
+    kGapArc,  // across a gap, from a tooth's left root to the previous tooth's right root
+};
+
+// What a drawing or writer does with each piece. Arcs are about the gear centre and run
+// counter-clockwise from start to end; the last gap arc closes the outline.
+struct OutlineWalker {
+    void* context;
+    void (*flank)(void* context, int tooth, bool rightFlank, const ModelPoint* points, int count);
+    void (*arc)(void* context, OutlineArc kind, ModelPoint start, ModelPoint end);
+};
+
+// A whole turn to double precision: arcs are measured between their points as placed, so
+// they need no agreement with the ten-digit constant that turns the teeth.
+const double kFullTurn = 6.283185307179586;
+
+// The counter-clockwise sweep of an arc from start to end about the centre: above 0 and
+// below a full turn, 0 for coincident ends.
+double ArcSweep(ModelPoint start, ModelPoint end);
+
+// Walks toothCount teeth (at least one), tooth k turned clockwise by k pitches.
+void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalker& walker);

@@ -1,0 +1,148 @@
+#include "gear/outline_check.h"
+
+#include <cmath>
+
+#include "gear/gear_outline.h"
+
+// "On a circle" and "inside the ring" hold to this fraction of the tip radius.
+static const double kOnCircle = 1e-9;
+
+static double RadiusAt(const ToothProfile& profile, int i) {
+    return std::hypot(profile.profileX[i], profile.profileY[i]);
+}
+
+static double Distance(ModelPoint a, ModelPoint b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// The index from which the involute only climbs to the tip: undercut turns it back at the
+// base circle once, so its radius may fall from the fillet's end before it rises.
+static int TurnOfInvolute(const ToothProfile& profile, int nF, int last) {
+    int turn = nF;
+    while (turn < last && RadiusAt(profile, turn + 1) <= RadiusAt(profile, turn)) {
+        turn++;
+    }
+    return turn;
+}
+
+static bool RisesFrom(const ToothProfile& profile, int turn, int last) {
+    for (int i = turn; i < last; i++) {
+        if (!(RadiusAt(profile, i + 1) > RadiusAt(profile, i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Where point i of the left flank stands: left of the tooth's centre line and not past
+// the middle of the gap, half a pitch to the left.
+static bool InOwnHalfPitch(const ToothProfile& profile, int i, int n) {
+    const double x = profile.profileX[i];
+    return x < 0 && std::atan2(x, profile.profileY[i]) >= -kFullTurn / 2 / n;
+}
+
+// The profile inside its half pitch and between the circles. The involute above its turn
+// leaving the half pitch means the flanks crossed below the tip: a pointed tooth. The
+// fillet and the undercut doing so, or looping out past the tip circle, mean that the
+// undercut has cut through this tooth or into the next.
+static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry& g,
+                                     const ToothProfile& profile) {
+    const int nF = p.filletDivisions;
+    const int last = nF + p.involuteDivisions;
+    const int n = p.toothCount;
+    const double tolerance = kOnCircle * g.tipRadius;
+    if (!(std::fabs(RadiusAt(profile, 0) - g.rootRadius) <= tolerance &&
+          std::fabs(RadiusAt(profile, last) - g.tipRadius) <= tolerance)) {
+        return ParameterProblemOf(kRuleProfileOffCircles, kFieldPressureAngle, 0);
+    }
+    const int turn = TurnOfInvolute(profile, nF, last);
+    for (int i = turn; i <= last; i++) {
+        if (!InOwnHalfPitch(profile, i, n)) {
+            return ParameterProblemOf(kRulePointedTooth, kFieldAddendum, 0);
+        }
+    }
+    for (int i = 0; i < turn; i++) {
+        if (!(profile.profileX[i] < 0)) {
+            return ParameterProblemOf(kRuleFlankCrossesCentreLine, kFieldToothCount, 0);
+        }
+        if (!InOwnHalfPitch(profile, i, n)) {
+            return ParameterProblemOf(kRuleFlankEntersNeighbour, kFieldToothCount, 0);
+        }
+    }
+    for (int i = 0; i <= last; i++) {
+        const double r = RadiusAt(profile, i);
+        if (!(r >= g.rootRadius - tolerance && r <= g.tipRadius + tolerance)) {
+            return ParameterProblemOf(kRuleProfileBeyondTip, kFieldPressureAngle, 0);
+        }
+    }
+    if (!RisesFrom(profile, turn, last)) {
+        return ParameterProblemOf(kRuleInvoluteTurnsBack, kFieldPressureAngle, 0);
+    }
+    return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
+}
+
+// What the walk of the whole outline finds on its tip and gap arcs, placed exactly as the
+// script places them: the closing gap is the narrowest (kScriptTurnExcess).
+struct ArcScan {
+    double pitch;
+    bool tooWide;
+    double nearest;  // the shortest chord between an arc's ends
+};
+
+static void SkipFlank(void*, int, bool, const ModelPoint*, int) {}
+
+static void MeasureArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
+    ArcScan* scan = static_cast<ArcScan*>(context);
+    const double sweep = ArcSweep(start, end);
+    if (!(sweep > 0 && sweep < scan->pitch)) {
+        scan->tooWide = true;
+    }
+    scan->nearest = std::fmin(scan->nearest, Distance(start, end));
+}
+
+// Rounds the smallest module up to three significant digits, so the printed value passes.
+static double RoundedUp(double v) {
+    if (!(v > 0) || !std::isfinite(v)) {
+        return v;
+    }
+    const double unit = std::pow(10.0, std::floor(std::log10(v)) - 2);
+    return std::ceil(v / unit * (1 + 1e-12)) * unit;
+}
+
+// Every arc sweeps less than a pitch, and every pair of neighbouring points of the
+// outline, arc ends included, prints as two different points. All distances scale with
+// the module, which gives the smallest module the chosen divisions can be written with.
+static ParameterProblem CheckOutline(const GearParameters& p, const GearGeometry& g,
+                                     const ToothProfile& profile) {
+    const int last = p.filletDivisions + p.involuteDivisions;
+    FlankPoints flank;
+    GeneratedFlank(profile, last, &flank);
+    ArcScan scan = {kFullTurn / p.toothCount, false, HUGE_VAL};
+    WalkGearOutline(flank, p.toothCount, {&scan, SkipFlank, MeasureArc});
+    if (scan.tooWide) {
+        return ParameterProblemOf(kRuleArcTooWide, kFieldAddendum, 0);
+    }
+    double nearest = scan.nearest;
+    for (int i = 0; i < last; i++) {
+        nearest = std::fmin(nearest, Distance(flank.point[i], flank.point[i + 1]));
+    }
+    const double noise = kRotationNoise * g.tipRadius;
+    if (!(nearest > kDistinctAtSixDecimals + noise)) {
+        const double perModule = (nearest - noise) / p.module;
+        const double smallest = RoundedUp(kDistinctAtSixDecimals / perModule);
+        if (!(perModule > 0 && smallest <= kMaxMagnitude)) {
+            return ParameterProblemOf(kRulePointsCoincide, kFieldInvoluteDivisions, 0);
+        }
+        return ParameterProblemOf(kRuleModuleTooSmall, kFieldModule, smallest);
+    }
+    return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
+}
+
+ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeometry& geometry,
+                                       const ToothProfile& profile) {
+    const ParameterProblem problem = CheckProfile(p, geometry, profile);
+    if (problem.rule != kRuleAccepted) {
+        return problem;
+    }
+    return CheckOutline(p, geometry, profile);
+}
