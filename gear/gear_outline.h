@@ -39,10 +39,6 @@ struct OutlineWalker {
     void (*arc)(void* context, OutlineArc kind, ModelPoint start, ModelPoint end);
 };
 
-// A whole turn to double precision: arcs are measured between their points as placed, so
-// they need no agreement with the ten-digit constant that turns the teeth.
-const double kFullTurn = 6.283185307179586;
-
 // The counter-clockwise sweep of an arc from start to end about the centre: above 0 and
 // below a full turn, 0 for coincident ends.
 double ArcSweep(ModelPoint start, ModelPoint end);

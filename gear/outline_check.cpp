@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gear/gear_limits.h"
 #include "gear/gear_outline.h"
 
 // "On a circle" and "inside the ring" hold to this fraction of the tip radius.

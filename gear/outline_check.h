@@ -4,23 +4,11 @@
 // No platform types.
 #pragma once
 
-#include "gear/parameter_check.h"
+#include "gear/gear_parameters.h"
+#include "gear/gear_problem.h"
+#include "gear/printed_precision.h"
 #include "gear/tooth_profile.h"
 #include "gear/tooth_rotation.h"
-
-// Two points farther apart than this (in drawing units, just above sqrt(2) * 1e-6) print
-// differently at six decimals however the tooth is turned: one coordinate then differs by
-// more than 1e-6. Closer points print alike for some turns.
-const double kDistinctAtSixDecimals = 1.4142136e-6;
-
-// Rounding of the turned coordinates, as a fraction of their distance from the centre;
-// allowed for on top of kDistinctAtSixDecimals.
-const double kRotationNoise = 1e-15;
-
-// RotationOfTooth turns by k times a ten-digit 2 pi, this much longer than the true one:
-// the last tooth stands that much closer to the first, and the gap between them is that
-// much narrower than the others.
-const double kScriptTurnExcess = kToothTurn - 6.283185307179586;
 
 // Checks points 0..nF+nI of profile, computed for p (whose fields the closed-form rules
 // have accepted), and the tip and gap arcs the script writes between them.

@@ -5,14 +5,6 @@
 #include "gear/outline_check.h"
 #include "gear/tooth_profile.h"
 
-ParameterProblem ParameterProblemOf(ParameterRule rule, GearField field, double limit) {
-    ParameterProblem problem;
-    problem.rule = rule;
-    problem.field = field;
-    problem.limit = limit;
-    return problem;
-}
-
 // How far the cutter rounding's centre must stay inside its limits: below the pitch line by
 // this many modules (per unit of the coefficients), and inside the cutter tooth so that
 // the gap between neighbouring roots stays open by 4 times this many radians. Far above the
@@ -22,7 +14,7 @@ static const double kCentreMargin = 1e-9;
 
 // Half the cutter's pitch in modules: the middle of the cutter tooth, where the rounding's
 // centre may not reach.
-static const double kHalfCutterPitch = 1.5707963267948966;
+static const double kHalfCutterPitch = kHalfPi;
 
 // Written so that a NaN fails too.
 static bool WithinMagnitude(double v) {

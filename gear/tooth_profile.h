@@ -2,14 +2,8 @@
 // from the root circle, then the involute up to the tip circle. No platform types.
 #pragma once
 
+#include "gear/circle_constants.h"
 #include "gear/gear_parameters.h"
-
-// The profile's circle constants, rounded to ten significant digits. Every quantity that must
-// agree with the generated profile (the gear data) computes with these same values: with
-// the exact ones the agreement would stop at about 2e-10 of the diameter.
-const double kProfilePi = 3.141592654;
-const double kProfileHalfPi = 1.570796327;
-const double kProfileQuarterPi = 0.7853981635;
 
 // One more than the 171 points that the largest division counts need.
 const int kProfileCapacity = 172;

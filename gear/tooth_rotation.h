@@ -9,10 +9,6 @@ struct ToothRotation {
     double s;  // sine
 };
 
-// The full turn the teeth are spaced by, rounded to ten significant digits: every tooth is
-// placed with it, so the script, the drawings and the files place them alike.
-const double kToothTurn = 6.283185308;
-
 // Tooth k of n: the angle is k times -kToothTurn, then divided by n.
 ToothRotation RotationOfTooth(int k, int n);
 
