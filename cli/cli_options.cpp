@@ -7,72 +7,20 @@
 #include <cstring>
 
 #include "cli/option_text.h"
+#include "ui/gear_fields.h"
 
-enum OptionKind { kInteger, kReal, kFileName };
-
-struct OptionSpec {
-    const char* name;
-    OptionKind kind;
-    GearField field;
-    const char* meaning;
-};
-
-static const OptionSpec kOptions[] = {
-    {"--teeth", kInteger, kFieldToothCount, "number of teeth, 1 to 9999"},
-    {"--module", kReal, kFieldModule, "module in drawing units, above 0"},
-    {"--pressure-angle", kReal, kFieldPressureAngle, "pressure angle in degrees, 0 < a < 90"},
-    {"--shift", kReal, kFieldProfileShift, "profile shift coefficient x"},
-    {"--addendum", kReal, kFieldAddendum, "addendum coefficient"},
-    {"--dedendum", kReal, kFieldDedendum, "dedendum coefficient"},
-    {"--tip-radius", kReal, kFieldToolTipRadius, "cutter tip radius coefficient, 0 or more"},
-    {"--involute-divisions", kInteger, kFieldInvoluteDivisions, "involute segments, 1 to 100"},
-    {"--fillet-divisions", kInteger, kFieldFilletDivisions, "fillet segments, 1 to 70"},
-    {"-o", kFileName, kFieldNone, "file to write (script, dxf, svg)"},
-};
-
+// The tool's option for a field, as the user types it.
 const char* OptionOfField(GearField field) {
-    for (const OptionSpec& option : kOptions) {
-        if (option.field == field && field != kFieldNone) {
-            return option.name;
-        }
-    }
-    return "";
+    return field == kFieldNone ? "" : GearFieldSpecOf(field).option;
 }
 
-static void DescribeDefault(const OptionSpec& option, const GearParameters& d, char* text,
-                            size_t size) {
-    switch (option.field) {
-        case kFieldToothCount:
-            snprintf(text, size, "%d", d.toothCount);
-            return;
-        case kFieldModule:
-            snprintf(text, size, "%g", d.module);
-            return;
-        case kFieldPressureAngle:
-            snprintf(text, size, "%g", d.pressureAngleDeg);
-            return;
-        case kFieldProfileShift:
-            snprintf(text, size, "%g", d.profileShiftCoef);
-            return;
-        case kFieldAddendum:
-            snprintf(text, size, "%g", d.addendumCoef);
-            return;
-        case kFieldDedendum:
-            snprintf(text, size, "%g", d.dedendumCoef);
-            return;
-        case kFieldToolTipRadius:
-            snprintf(text, size, "%g", d.toolTipRadiusCoef);
-            return;
-        case kFieldInvoluteDivisions:
-            snprintf(text, size, "%d", d.involuteDivisions);
-            return;
-        case kFieldFilletDivisions:
-            snprintf(text, size, "%d", d.filletDivisions);
-            return;
-        case kFieldNone:
-            break;
-    }
-    snprintf(text, size, "test.scr, test.dxf, test.svg");
+// How the help describes a field's range: "1 to 9999", "above 0, at most 1000000".
+static void DescribeRange(const GearFieldSpec& spec, char* text, size_t size) {
+    const char* from = spec.lowestEnd == kEndIncluded ? "" : "above ";
+    const char* to = spec.highestEnd == kEndIncluded
+                         ? (spec.lowestEnd == kEndIncluded ? " to " : ", at most ")
+                         : ", below ";
+    snprintf(text, size, "%s%.10g%s%.10g", from, spec.lowest, to, spec.highest);
 }
 
 void PrintUsage() {
@@ -94,79 +42,58 @@ void PrintUsage() {
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
-    for (const OptionSpec& option : kOptions) {
-        char value[32];
-        DescribeDefault(option, defaults, value, sizeof value);
-        printf("  %-22s %s [%s]\n", option.name, option.meaning, value);
+    for (const GearFieldSpec& spec : kGearFields) {
+        char range[96];
+        DescribeRange(spec, range, sizeof range);
+        printf("  %-22s %s%s, %s [%g]\n", spec.option, Text(spec.label, kEnglish), spec.unit, range,
+               GearFieldValue(spec, defaults));
+        if (spec.alias != nullptr) {
+            printf("  %-22s the same as %s\n", spec.alias, spec.option);
+        }
     }
+    printf("  %-22s %s\n", "-o FILE",
+           "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
     PrintReportOptions();
     printf(
         "\nThe tooth depth, tip and root radii must be positive, the tip circle must lie outside\n"
         "the base circle, the cutter rounding's centre below the pitch line and inside half the\n"
-        "cutter tooth, and the tooth must not become pointed. Coefficients and the module lie\n"
-        "within -1000000 and 1000000.\n");
+        "cutter tooth, and the tooth must not become pointed.\n");
 }
 
 // Prints text as typed, but with its control characters written as escapes (\n, \t, \x1b,
 // \u009b ...), so that a refused value can neither break the message's line nor drive the
 // terminal. Other bytes from 0x80 up pass: they are the letters of other scripts.
-static bool StoreValue(const OptionSpec& option, const char* text, CliRequest* request) {
-    GearParameters& p = request->parameters;
+// Reads the field's value strictly and stores it in the request's gear.
+static bool StoreFieldValue(const GearFieldSpec& spec, const char* option, const char* text,
+                            CliRequest* request) {
+    const bool whole = spec.kind == kWholeField;
     int integer = 0;
     double real = 0;
-    if (option.kind == kFileName) {
-        request->outputFile = text;
-        return true;
-    }
-    const bool whole = option.kind == kInteger;
     if (whole ? !ReadWholeNumberOption(text, &integer) : !ReadNumberOption(text, &real)) {
-        PrintNotANumber(option.name, text, whole);
+        PrintNotANumber(option, text, whole);
         return false;
     }
-    switch (option.field) {
-        case kFieldToothCount:
-            p.toothCount = integer;
-            break;
-        case kFieldModule:
-            p.module = real;
-            break;
-        case kFieldPressureAngle:
-            p.pressureAngleDeg = real;
-            break;
-        case kFieldProfileShift:
-            p.profileShiftCoef = real;
-            break;
-        case kFieldAddendum:
-            p.addendumCoef = real;
-            break;
-        case kFieldDedendum:
-            p.dedendumCoef = real;
-            break;
-        case kFieldToolTipRadius:
-            p.toolTipRadiusCoef = real;
-            break;
-        case kFieldInvoluteDivisions:
-            p.involuteDivisions = integer;
-            break;
-        case kFieldFilletDivisions:
-            p.filletDivisions = integer;
-            break;
-        case kFieldNone:
-            break;
-    }
+    SetGearFieldValue(spec, whole ? integer : real, &request->parameters);
     return true;
 }
 
-static const OptionSpec* FindOption(const char* name, size_t length) {
-    for (const OptionSpec& option : kOptions) {
-        if (strlen(option.name) == length && strncmp(option.name, name, length) == 0) {
-            return &option;
+// The field whose option (or its older alias) is name[0..length), or null.
+static const GearFieldSpec* FindField(const char* name, size_t length) {
+    for (const GearFieldSpec& spec : kGearFields) {
+        const char* const names[] = {spec.option, spec.alias};
+        for (const char* option : names) {
+            if (option != nullptr && strlen(option) == length &&
+                strncmp(option, name, length) == 0) {
+                return &spec;
+            }
         }
     }
-    if (length == 8 && strncmp(name, "--output", 8) == 0) {
-        return &kOptions[sizeof kOptions / sizeof kOptions[0] - 1];
-    }
     return nullptr;
+}
+
+static bool IsOutputOption(const char* name, size_t length) {
+    return (length == 2 && strncmp(name, "-o", 2) == 0) ||
+           (length == 8 && strncmp(name, "--output", 8) == 0);
 }
 
 static bool ParseOptions(int argc, char** argv, CliRequest* request) {
@@ -189,10 +116,11 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         // Both "--teeth 12" and "--teeth=12".
         const char* equals = strchr(word, '=');
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
-        const OptionSpec* option = FindOption(word, length);
-        if (option == nullptr ||
-            (option->kind == kFileName && request->command != kCommandScript &&
-             request->command != kCommandDxf && request->command != kCommandSvg)) {
+        const GearFieldSpec* field = FindField(word, length);
+        const bool output = IsOutputOption(word, length);
+        if ((field == nullptr && !output) ||
+            (output && request->command != kCommandScript && request->command != kCommandDxf &&
+             request->command != kCommandSvg)) {
             fprintf(stderr, "involute: unknown option '");
             PrintEscaped(stderr, word);
             fprintf(stderr, "' (see involute --help)\n");
@@ -201,12 +129,19 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const char* value = equals != nullptr ? equals + 1 : nullptr;
         if (value == nullptr) {
             if (a + 1 >= argc) {
-                fprintf(stderr, "involute: %s needs a value\n", option->name);
+                fprintf(stderr, "involute: %.*s needs a value\n", static_cast<int>(length), word);
                 return false;
             }
             value = argv[++a];
         }
-        if (!StoreValue(*option, value, request)) {
+        if (output) {
+            request->outputFile = value;
+            continue;
+        }
+        // The option as typed, an alias included: a found option is one of the table's.
+        char typed[64];
+        snprintf(typed, sizeof typed, "%.*s", static_cast<int>(length), word);
+        if (!StoreFieldValue(*field, typed, value, request)) {
             return false;
         }
     }

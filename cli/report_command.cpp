@@ -17,9 +17,10 @@ int RunReport(const GearParameters& p, const ReportRequest& request) {
     }
     if (refusal != kGearDataAccepted) {
         char line[400];
-        FormatGearDataRefusal(refusal, p, kReportEnglish, line, sizeof line);
-        fprintf(stderr, "involute: %s: %s\n",
-                refusal == kPinDiameterRefused ? "--pin-diameter" : "--span-teeth", line);
+        FormatGearDataRefusal(refusal, p, kEnglish,
+                              refusal == kPinDiameterRefused ? "--pin-diameter" : "--span-teeth",
+                              line, sizeof line);
+        fprintf(stderr, "involute: %s\n", line);
         return 2;
     }
     GearData data;
@@ -28,7 +29,7 @@ int RunReport(const GearParameters& p, const ReportRequest& request) {
     if (request.json) {
         FormatGearReportJson(data, text, sizeof text);
     } else {
-        FormatGearReport(data, kReportEnglish, "\n", text, sizeof text);
+        FormatGearReport(data, kEnglish, "\n", text, sizeof text);
     }
     fputs(text, stdout);
     return fflush(stdout) == 0 ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "formats/gear_report_text.h"
 
+#include "ui/parameter_message.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -8,38 +10,40 @@ enum QuantityKind { kLength, kCoefficient, kCount, kYesNo };
 
 struct QuantityText {
     const char* key;  // JSON
-    const char* english;
-    const char* korean;
+    TextId name;
     const char* symbol;
+    bool symbolInLabel;  // the dialog's label names the symbol after the quantity
     QuantityKind kind;
 };
 
 // In the order of GearQuantity.
 static const QuantityText kQuantities[kQuantityCount] = {
-    {"reference_diameter", "reference diameter", "기준원 지름 d", "d", kLength},
-    {"base_diameter", "base diameter", "기초원 지름 db", "db", kLength},
-    {"tip_diameter", "tip diameter", "이끝원 지름 da", "da", kLength},
-    {"root_diameter", "root diameter", "이뿌리원 지름 df", "df", kLength},
-    {"form_diameter", "involute start diameter", "인볼류트 시작원 지름 dFf", "dFf", kLength},
-    {"base_pitch", "base pitch", "법선 피치 pb", "pb", kLength},
-    {"tooth_thickness", "tooth thickness on d", "기준원 이두께 s", "s", kLength},
-    {"tip_thickness", "tooth thickness on da", "이끝 이두께 sa", "sa", kLength},
-    {"chordal_thickness", "chordal tooth thickness", "현 이두께", "sc", kLength},
-    {"chordal_height", "chordal height", "현 이높이", "hc", kLength},
-    {"span_teeth", "teeth spanned", "걸치기 잇수 k", "k", kCount},
-    {"span", "base tangent length", "걸치기 이두께 Wk", "Wk", kLength},
-    {"pin_diameter", "pin diameter", "핀 지름 dp", "dp", kLength},
-    {"over_pins", "dimension over pins", "오버핀 치수 Md", "Md", kLength},
-    {"undercut", "undercut", "언더컷", "", kYesNo},
-    {"min_shift_without_undercut", "least shift without undercut", "언더컷 없는 최소 전위계수 xmin",
-     "xmin", kCoefficient},
-    {"min_teeth_without_undercut", "least teeth without undercut", "언더컷 없는 최소 잇수 zmin",
-     "zmin", kCount},
+    {"reference_diameter", kTextQuantityReferenceDiameter, "d", true, kLength},
+    {"base_diameter", kTextQuantityBaseDiameter, "db", true, kLength},
+    {"tip_diameter", kTextQuantityTipDiameter, "da", true, kLength},
+    {"root_diameter", kTextQuantityRootDiameter, "df", true, kLength},
+    {"form_diameter", kTextQuantityFormDiameter, "dFf", true, kLength},
+    {"base_pitch", kTextQuantityBasePitch, "pb", true, kLength},
+    {"tooth_thickness", kTextQuantityToothThickness, "s", true, kLength},
+    {"tip_thickness", kTextQuantityTipThickness, "sa", true, kLength},
+    {"chordal_thickness", kTextQuantityChordalThickness, "sc", false, kLength},
+    {"chordal_height", kTextQuantityChordalHeight, "hc", false, kLength},
+    {"span_teeth", kTextQuantitySpanTeeth, "k", true, kCount},
+    {"span", kTextQuantitySpan, "Wk", true, kLength},
+    {"pin_diameter", kTextQuantityPinDiameter, "dp", true, kLength},
+    {"over_pins", kTextQuantityOverPins, "Md", true, kLength},
+    {"undercut", kTextQuantityUndercut, "", false, kYesNo},
+    {"min_shift_without_undercut", kTextQuantityMinShift, "xmin", true, kCoefficient},
+    {"min_teeth_without_undercut", kTextQuantityMinTeeth, "zmin", true, kCount},
 };
 
-const char* GearQuantityLabel(GearQuantity quantity, ReportLanguage language) {
+void FormatGearQuantityLabel(GearQuantity quantity, Language language, char* text, size_t size) {
     const QuantityText& q = kQuantities[quantity];
-    return language == kReportKorean ? q.korean : q.english;
+    if (q.symbolInLabel) {
+        snprintf(text, size, "%s %s", Text(q.name, language), q.symbol);
+    } else {
+        snprintf(text, size, "%s", Text(q.name, language));
+    }
 }
 
 const char* GearQuantitySymbol(GearQuantity quantity) {
@@ -91,16 +95,12 @@ static double ValueOf(const GearData& data, GearQuantity quantity) {
     return data.minTeethWithoutUndercut;
 }
 
-void FormatGearQuantity(const GearData& data, GearQuantity quantity, ReportLanguage language,
-                        char* text, size_t size) {
+void FormatGearQuantity(const GearData& data, GearQuantity quantity, Language language, char* text,
+                        size_t size) {
     const double value = ValueOf(data, quantity);
     switch (kQuantities[quantity].kind) {
         case kYesNo:
-            if (language == kReportKorean) {
-                snprintf(text, size, "%s", data.undercut ? "있음" : "없음");
-            } else {
-                snprintf(text, size, "%s", data.undercut ? "yes" : "no");
-            }
+            snprintf(text, size, "%s", Text(data.undercut ? kTextYes : kTextNo, language));
             return;
         case kCount:
             snprintf(text, size, "%.0f", value);
@@ -112,32 +112,22 @@ void FormatGearQuantity(const GearData& data, GearQuantity quantity, ReportLangu
     snprintf(text, size, "%.4f", value);
 }
 
-const char* GearWarningText(GearWarning warning, ReportLanguage language) {
-    const bool korean = language == kReportKorean;
+const char* GearWarningText(GearWarning warning, Language language) {
     switch (warning) {
         case kWarningUndercut:
-            return korean ? "언더컷: 공구 날끝이 이뿌리를 깎아 인볼류트가 dFf에서 시작합니다."
-                          : "undercut: the cutter tip cuts into the root, the involute begins "
-                            "at dFf";
+            return Text(kTextWarningUndercut, language);
         case kWarningThinTip:
-            return korean ? "이끝이 얇습니다: 이끝 이두께가 0.25 m보다 작습니다."
-                          : "thin tip: the tooth thickness on the tip circle is below 0.25 m";
+            return Text(kTextWarningThinTip, language);
         case kWarningSpanOffInvolute:
-            return korean ? "걸치기 측정점이 인볼류트 밖에 있습니다: 다른 k를 고르십시오."
-                          : "span: the caliper touches the flank outside the involute, choose "
-                            "another k";
+            return Text(kTextWarningSpanOffInvolute, language);
         case kWarningPinOffInvolute:
-            return korean ? "핀의 접촉점이 인볼류트 밖에 있습니다: 다른 핀 지름을 고르십시오."
-                          : "pins: the pin touches the flank outside the involute, choose "
-                            "another pin diameter";
+            return Text(kTextWarningPinOffInvolute, language);
         case kWarningPinBelowTip:
-            return korean ? "핀이 이끝원 밖으로 나오지 않습니다: 더 큰 핀을 쓰십시오."
-                          : "pins: the pin does not stand above the tip circle, use a larger pin";
+            return Text(kTextWarningPinBelowTip, language);
         case kWarningTooFewTeeth:
             break;
     }
-    return korean ? "잇수가 2보다 작아 걸치기 치수와 오버핀 치수가 없습니다."
-                  : "fewer than two teeth: no span and no dimension over pins";
+    return Text(kTextWarningTooFewTeeth, language);
 }
 
 // Appends piece to text at *used, never past size; text stays zero-terminated.
@@ -153,23 +143,24 @@ static void Append(char* text, size_t size, size_t* used, const char* piece) {
     text[*used] = '\0';
 }
 
-void FormatGearReport(const GearData& data, ReportLanguage language, const char* lineEnd,
-                      char* text, size_t size) {
+void FormatGearReport(const GearData& data, Language language, const char* lineEnd, char* text,
+                      size_t size) {
     size_t used = 0;
     if (size > 0) {
         text[0] = '\0';
     }
+    char label[400];
     char value[400];
-    char line[600];
+    char line[900];
     for (int i = 0; i < kQuantityCount; i++) {
         const GearQuantity quantity = static_cast<GearQuantity>(i);
         FormatGearQuantity(data, quantity, language, value, sizeof value);
-        if (language == kReportKorean) {
+        if (language == kKorean) {
             // The label holds the symbol; a tab keeps label and value apart when pasted.
-            snprintf(line, sizeof line, "%s\t%s %s", kQuantities[i].korean, value,
-                     GearQuantityUnit(quantity));
+            FormatGearQuantityLabel(quantity, language, label, sizeof label);
+            snprintf(line, sizeof line, "%s\t%s %s", label, value, GearQuantityUnit(quantity));
         } else {
-            snprintf(line, sizeof line, "%-29s %-4s %14s %s", kQuantities[i].english,
+            snprintf(line, sizeof line, "%-29s %-4s %14s %s", Text(kQuantities[i].name, language),
                      kQuantities[i].symbol, value, GearQuantityUnit(quantity));
         }
         // No trailing blank where there is no unit.
@@ -181,7 +172,7 @@ void FormatGearReport(const GearData& data, ReportLanguage language, const char*
         Append(text, size, &used, lineEnd);
     }
     for (int i = 0; i < data.warningCount; i++) {
-        Append(text, size, &used, language == kReportKorean ? "경고: " : "warning: ");
+        Append(text, size, &used, Text(kTextWarningPrefix, language));
         Append(text, size, &used, GearWarningText(data.warnings[i], language));
         Append(text, size, &used, lineEnd);
     }
@@ -218,33 +209,20 @@ void FormatGearReportJson(const GearData& data, char* text, size_t size) {
     Append(text, size, &used, "  \"warnings\": [");
     for (int i = 0; i < data.warningCount; i++) {
         Append(text, size, &used, i == 0 ? "\"" : ", \"");
-        Append(text, size, &used, GearWarningText(data.warnings[i], kReportEnglish));
+        Append(text, size, &used, GearWarningText(data.warnings[i], kEnglish));
         Append(text, size, &used, "\"");
     }
     Append(text, size, &used, "]\n}\n");
 }
 
-void FormatGearDataRefusal(GearDataRefusal refusal, const GearParameters& p,
-                           ReportLanguage language, char* text, size_t size) {
-    const bool korean = language == kReportKorean;
+void FormatGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, Language language,
+                           const char* fieldName, char* text, size_t size) {
     if (refusal == kPinDiameterRefused) {
-        const double largest = LargestPinDiameter(p);
-        if (korean) {
-            snprintf(text, size,
-                     "핀 지름 dp의 값은 0보다 크고 이끝원 지름 %.4f 이하인 수여야 합니다.",
-                     largest);
-        } else {
-            snprintf(text, size, "must be a number above 0 and at most the tip diameter %.4f",
-                     largest);
-        }
+        FormatFieldText(kTextRulePinDiameter, language, fieldName, LargestPinDiameter(p), 0, text,
+                        size);
     } else if (p.toothCount < 2) {
-        snprintf(text, size, "%s",
-                 korean ? "잇수가 2보다 작아 걸치기 잇수 k를 정할 수 없습니다."
-                        : "a gear of fewer than two teeth has no span measurement");
-    } else if (korean) {
-        snprintf(text, size, "걸치기 잇수 k의 값은 1 이상 %d 이하의 정수여야 합니다.",
-                 p.toothCount - 1);
+        FormatFieldText(kTextRuleSpanNeedsTwoTeeth, language, fieldName, 0, 0, text, size);
     } else {
-        snprintf(text, size, "must be a whole number from 1 to %d", p.toothCount - 1);
+        FormatFieldText(kTextRuleWholeRange, language, fieldName, 1, p.toothCount - 1, text, size);
     }
 }

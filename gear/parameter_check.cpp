@@ -32,7 +32,7 @@ static ParameterProblem CheckFields(const GearParameters& p) {
     if (!(p.module > 0)) {
         return ParameterProblemOf(kRuleModulePositive, kFieldModule, 0);
     }
-    if (!(p.pressureAngleDeg > 0 && p.pressureAngleDeg < 90)) {
+    if (!(p.pressureAngleDeg > 0 && p.pressureAngleDeg < kRightAngleDeg)) {
         return ParameterProblemOf(kRulePressureAngleRange, kFieldPressureAngle, 0);
     }
     if (!WithinMagnitude(p.profileShiftCoef)) {

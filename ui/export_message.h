@@ -1,10 +1,11 @@
-// The Korean texts that report an export: the notice that the file was made, or why it
-// was not, each naming the kind of file. No platform types.
+// The texts that report an export, in either language: the notice that the file was made,
+// or why it was not, each naming the kind of file. No platform types.
 #pragma once
 
 #include <cstddef>
 
 #include "output/file_export.h"
+#include "ui/catalogue.h"
 
 enum ExportKind {
     kScriptFile,  // the CAD command script
@@ -12,7 +13,8 @@ enum ExportKind {
     kSvgFile,     // the SVG picture
 };
 
-void FormatExportNotice(ExportKind kind, const char* fileName, char* text, size_t size);
+void FormatExportNotice(ExportKind kind, const char* fileName, Language language, char* text,
+                        size_t size);
 
 void FormatExportFailure(ExportKind kind, const char* fileName, const ExportResult& result,
-                         char* text, size_t size);
+                         Language language, char* text, size_t size);

@@ -2,29 +2,44 @@
 
 #include <cstdio>
 
-// A lead byte of code page 949 starts a two-byte character.
-static size_t CharacterLength(const char* c) {
-    const unsigned char lead = static_cast<unsigned char>(c[0]);
-    if (lead >= 0x81 && lead <= 0xFE && c[1] != '\0') {
-        return 2;
+#include "text/utf8.h"
+
+// The bytes and places of the character at text; a byte that is no UTF-8 counts alone.
+static int CharacterAt(const char* text, size_t* places) {
+    unsigned c = 0;
+    const int length = DecodeUtf8(text, &c);
+    if (length == 0) {
+        *places = 2;
+        return 1;
     }
-    return 1;
+    *places = c < 0x80 ? 1 : 2;
+    return length;
 }
 
-size_t CopyWholeCharacters(const char* text, char* out, size_t size) {
-    if (size == 0) {
-        return 0;
+size_t NameWidth(const char* text) {
+    size_t width = 0;
+    while (*text != '\0') {
+        size_t places = 0;
+        text += CharacterAt(text, &places);
+        width += places;
     }
+    return width;
+}
+
+size_t CopyBaseName(const char* text, char* out) {
     size_t used = 0;
+    size_t width = 0;
     while (text[used] != '\0') {
-        const size_t length = CharacterLength(text + used);
-        if (used + length > size - 1) {
+        size_t places = 0;
+        const int length = CharacterAt(text + used, &places);
+        if (width + places > kScriptBaseNameWidth || used + length > kScriptBaseNameSize - 1) {
             break;
         }
-        for (size_t b = 0; b < length; b++) {
+        for (int b = 0; b < length; b++) {
             out[used + b] = text[used + b];
         }
         used += length;
+        width += places;
     }
     out[used] = '\0';
     return used;

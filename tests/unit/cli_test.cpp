@@ -38,22 +38,20 @@ TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
         const char* arguments;
         const char* message;
     } cases[] = {
-        {"profile --teeth 0", "--teeth: must be a whole number from 1 to 9999"},
+        {"profile --teeth 0", "--teeth must be a whole number from 1 to 9999."},
         {"profile --teeth 12.7", "--teeth: '12.7' is not a whole number"},
         {"profile --module abc", "--module: 'abc' is not a number"},
-        {"profile --shift 1.0", "--shift: the centre of the cutter tip rounding"},
-        {"profile --addendum 2.0", "--addendum: the tooth becomes pointed"},
-        {"profile --addendum 50", "--addendum: the tooth becomes pointed"},
-        {"profile --teeth 6 --shift -1", "--teeth: the undercut root crosses the tooth's centre"},
+        {"profile --shift 1.0", "The centre of the cutter tip rounding would lie on or above the pitch line, so the fillet would not start on the root circle. --shift must be less than 1.0000"},
+        {"profile --addendum 2.0", "The tooth becomes pointed: its flanks cross below the tip circle. Lower --addendum"},
+        {"profile --addendum 50", "The tooth becomes pointed: its flanks cross below the tip circle. Lower --addendum"},
+        {"profile --teeth 6 --shift -1", "The undercut root crosses the tooth's centre line and cuts through the tooth. Raise --teeth"},
         {"profile --module 1e-7",
-         "--module: neighbouring points of the outline would print "
-         "alike at six decimals: with these divisions the module must "
-         "be at least 8.45e-05"},
+         "With these divisions --module must be at least 8.45e-05"},
         {"profile --module \"$(printf '1\\n2\\t\\033[31mx\\302\\233')\"",
          "--module: '1\\n2\\t\\x1b[31mx\\u009b' is not a number"},
         {"profile --fillet-divisions 71",
-         "--fillet-divisions: must be a whole number from 1 to 70"},
-        {"profile --module 1e999", "--module: must be a number from -1000000 to 1000000"},
+         "--fillet-divisions must be a whole number from 1 to 70."},
+        {"profile --module 1e999", "--module must be a number above 0 and at most 1000000."},
         {"profile --colour red", "unknown option '--colour'"},
         {"profile -o x.scr", "unknown option '-o'"},
         {"profile --teeth", "--teeth needs a value"},

@@ -92,25 +92,25 @@ TEST(InvoluteReport, TwelveTeethReportTheirUndercutAndTheLeastShift) {
     EXPECT_NEAR(strtod(JsonValue(run.out, "min_shift_without_undercut").c_str(), nullptr), 0.3836,
                 5e-5);
     EXPECT_EQ(JsonValue(run.out, "warnings"),
-              std::string("[\"") + GearWarningText(kWarningUndercut, kReportEnglish) + "\"]");
+              std::string("[\"") + GearWarningText(kWarningUndercut, kEnglish) + "\"]");
 }
 
 TEST(InvoluteReport, PlainTextHasAQuantityALineThenTheWarnings) {
     const ToolRun run = RunReport("--teeth 20 --module 2 --span-teeth 3");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.rfind("reference diameter            d           40.0000 mm\n", 0), 0u)
+    EXPECT_EQ(run.out.rfind("Reference diameter            d           40.0000 mm\n", 0), 0u)
         << run.out;
-    EXPECT_NE(run.out.find("\nbase tangent length           Wk          15.3209 mm\n"),
+    EXPECT_NE(run.out.find("\nBase tangent length           Wk          15.3209 mm\n"),
               std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("\nundercut                                       no\n"),
+    EXPECT_NE(run.out.find("\nUndercut                                       no\n"),
               std::string::npos);
     // No warning: the last line is the last quantity.
     EXPECT_EQ(run.out.substr(run.out.rfind('\n', run.out.size() - 2) + 1),
-              "least teeth without undercut  zmin             19\n");
+              "Least teeth without undercut  zmin             19\n");
     const ToolRun undercut = RunReport("--teeth 12");
     EXPECT_EQ(undercut.out.substr(undercut.out.rfind('\n', undercut.out.size() - 2) + 1),
-              std::string("warning: ") + GearWarningText(kWarningUndercut, kReportEnglish) + "\n");
+              std::string("warning: ") + GearWarningText(kWarningUndercut, kEnglish) + "\n");
 }
 
 TEST(InvoluteReport, BadInputNamesTheOptionAndPrintsNothingOnStdout) {
@@ -120,17 +120,17 @@ TEST(InvoluteReport, BadInputNamesTheOptionAndPrintsNothingOnStdout) {
     } cases[] = {
         {"--pin-diameter abc", "--pin-diameter: 'abc' is not a number"},
         {"--pin-diameter 0",
-         "--pin-diameter: must be a number above 0 and at most the tip "
-         "diameter 52.0000"},
-        {"--pin-diameter=-3", "--pin-diameter: must be a number above 0"},
-        {"--pin-diameter 53", "--pin-diameter: must be a number above 0"},
-        {"--span-teeth 24", "--span-teeth: must be a whole number from 1 to 23"},
-        {"--span-teeth 0", "--span-teeth: must be a whole number from 1 to 23"},
+         "--pin-diameter must be a number above 0 and at most the tip "
+         "diameter 52.0000."},
+        {"--pin-diameter=-3", "--pin-diameter must be a number above 0"},
+        {"--pin-diameter 53", "--pin-diameter must be a number above 0"},
+        {"--span-teeth 24", "--span-teeth must be a whole number from 1 to 23."},
+        {"--span-teeth 0", "--span-teeth must be a whole number from 1 to 23."},
         {"--span-teeth 2.5", "--span-teeth: '2.5' is not a whole number"},
         {"--pin-diameter \"$(printf '1\\033[31mX\\nY')\"",
          "--pin-diameter: '1\\x1b[31mX\\nY' is not a number"},
         {"--span-teeth", "--span-teeth needs a value"},
-        {"--teeth 0 --json", "--teeth: must be a whole number from 1 to 9999"},
+        {"--teeth 0 --json", "--teeth must be a whole number from 1 to 9999."},
         {"--json=1", "unknown option '--json=1'"},
     };
     for (const auto& c : cases) {

@@ -146,17 +146,17 @@ TEST(ParameterCheck, PointedToothIsTheFirstWhoseTipPointCrossesTheCentreLine) {
 TEST(ParameterMessage, NamesTheFieldByItsLabelAndGivesTheRange) {
     char text[512];
     ParameterProblem problem = {kRuleFilletDivisionsRange, kFieldFilletDivisions, 0};
-    FormatParameterMessage(problem, text, sizeof text);
+    FormatParameterMessage(problem, kKorean, text, sizeof text);
     EXPECT_NE(strstr(text, "필렛곡선 부분 등분값"), nullptr) << text;
     EXPECT_NE(strstr(text, "1 이상 70 이하"), nullptr) << text;
 
     problem = {kRuleRoundingAbovePitchLine, kFieldProfileShift, 1.0};
-    FormatParameterMessage(problem, text, sizeof text);
+    FormatParameterMessage(problem, kKorean, text, sizeof text);
     EXPECT_NE(strstr(text, "'전위계수'"), nullptr) << text;
     EXPECT_NE(strstr(text, "1.0000"), nullptr) << text;
 
     problem = {kRulePointedTooth, kFieldAddendum, 0};
-    FormatParameterMessage(problem, text, sizeof text);
+    FormatParameterMessage(problem, kKorean, text, sizeof text);
     EXPECT_NE(strstr(text, "뾰족"), nullptr) << text;
 }
 
@@ -164,13 +164,13 @@ TEST(ParameterMessage, EveryRuleOnTheDrawnToothSaysWhatIsWrongAndWhatToChange) {
     char text[1024];
     for (int rule = kRuleProfileOffCircles; rule <= kRulePointsCoincide; rule++) {
         const ParameterProblem problem = {static_cast<ParameterRule>(rule), kFieldModule, 8.45e-5};
-        FormatParameterMessage(problem, text, sizeof text);
+        FormatParameterMessage(problem, kKorean, text, sizeof text);
         const char* sentence = strstr(text, "\n\n");
         ASSERT_NE(sentence, nullptr) << rule;
         EXPECT_NE(strstr(sentence + 2, "\n"), nullptr) << "problem, then the remedy: " << text;
     }
     const ParameterProblem module = {kRuleModuleTooSmall, kFieldModule, 8.45e-5};
-    FormatParameterMessage(module, text, sizeof text);
+    FormatParameterMessage(module, kKorean, text, sizeof text);
     EXPECT_NE(strstr(text, "모듈의 값이 8.45e-05 이상"), nullptr) << text;
 }
 
@@ -178,7 +178,7 @@ TEST(ParameterMessage, NeverOverrunsASmallBuffer) {
     char text[16];
     memset(text, 'x', sizeof text);
     const ParameterProblem problem = {kRuleRoundingTooWide, kFieldToolTipRadius, 0.4719};
-    FormatParameterMessage(problem, text, 12);
+    FormatParameterMessage(problem, kKorean, text, 12);
     EXPECT_LT(strlen(text), 12u);
     EXPECT_EQ(text[15], 'x');
 }

@@ -254,18 +254,24 @@ TEST(ScriptName, AppendsTheExtensionAlways) {
     EXPECT_STREQ(name, "gear.scr.scr");
 }
 
-TEST(ScriptName, KeepsThirtyNineBytesOfWholeCharacters) {
+TEST(ScriptName, KeepsThirtyNinePlacesOfWholeCharactersWideOnesTakingTwo) {
     char base[kScriptBaseNameSize];
     const std::string exact(39, 'a');
-    EXPECT_EQ(CopyWholeCharacters(exact.c_str(), base, sizeof base), 39u);
+    EXPECT_EQ(CopyBaseName((exact + "bc").c_str(), base), 39u);
     EXPECT_EQ(std::string(base), exact);
-    EXPECT_EQ(CopyWholeCharacters((exact + "bc").c_str(), base, sizeof base), 39u);
-    // 38 single bytes, then a two-byte syllable (code page 949 "ga") that no longer fits.
-    const std::string korean = std::string(38, 'a') + "\xB0\xA1";
-    EXPECT_EQ(CopyWholeCharacters(korean.c_str(), base, sizeof base), 38u);
+    // 38 places, then a syllable that takes two and no longer fits.
+    const std::string korean = std::string(38, 'a') + "가";
+    CopyBaseName(korean.c_str(), base);
     EXPECT_EQ(std::string(base), std::string(38, 'a'));
-    const std::string syllables = "\xB0\xA1\xB3\xAA" + std::string(35, 'b');
-    EXPECT_EQ(CopyWholeCharacters(syllables.c_str(), base, sizeof base), 39u);
+    // Nineteen syllables and a letter fill the places exactly, as in code page 949; a
+    // four-byte character counts as two places too.
+    std::string syllables;
+    for (int i = 0; i < 19; i++) {
+        syllables += i % 2 == 0 ? "가" : "\U0001F527";
+    }
+    syllables += "b";
+    EXPECT_EQ(NameWidth(syllables.c_str()), 39u);
+    CopyBaseName((syllables + "c").c_str(), base);
     EXPECT_EQ(std::string(base), syllables);
 }
 

@@ -1,0 +1,235 @@
+#include "ui/catalogue.h"
+
+#define PROGRAM_TITLE "Odontra - Involute Gear Tooth Profile Drawing Program V1.0"
+#define CONTACT_ADDRESS "https://odontra.example.org"
+
+struct CatalogueEntry {
+    TextId id;
+    const char* korean;
+    const char* english;
+};
+
+// In the order of TextId.
+static constexpr CatalogueEntry kCatalogue[] = {
+    {kTextWindowCaption, PROGRAM_TITLE " ----- " CONTACT_ADDRESS,
+     PROGRAM_TITLE " ----- " CONTACT_ADDRESS},
+    {kTextAboutTitle, PROGRAM_TITLE "\n", PROGRAM_TITLE "\n"},
+    {kTextAboutCaption, "Odontra ?", "Odontra ?"},
+    {kTextAboutLine1, PROGRAM_TITLE ", December 2026 --- The Odontra Developers",
+     PROGRAM_TITLE ", December 2026 --- The Odontra Developers"},
+    {kTextAboutLine2,
+     "이 프로그램은 치형연구실 초기판 치형 프로그램(https://early.odontra.example.org)을 바탕으로 "
+     "만든 것입니다.",
+     "It is based on the first tooth profile program of the tooth profile laboratory "
+     "(https://early.odontra.example.org)."},
+    {kTextAboutLine3, "데이타 변경, 전위 및 AutoCAD Drawing 기능을 추가한 것입니다.",
+     "Data editing, profile shift and AutoCAD drawing have been added to it."},
+    {kTextAboutLine4, "addendum, dedendum, 공구 날끝 둥글기, 전위계수는 Module 단위 사용",
+     "Addendum, dedendum, cutter tip rounding and profile shift are given in modules."},
+    {kTextAboutLine5,
+     "Addendum은 통상 1.0, Dedendum 1.25, Tool Edge Radius 0.25 정도를 사용합니다.",
+     "Usual values are addendum 1.0, dedendum 1.25 and tool edge radius 0.25."},
+    {kTextAboutLine6, "프로그램 실행 중 오류나 문의 사항은 " CONTACT_ADDRESS "/support",
+     "For errors or questions while running the program: " CONTACT_ADDRESS "/support"},
+    {kTextAboutLine7, "또는 회사 홈페이지 https://www.example.org 로 연락 주십시오.",
+     "or write to us through the company's web site https://www.example.org."},
+
+    {kTextGearDataCaption, "기어 데이타 입력", "Gear Data Input"},
+    {kTextOk, "OK", "OK"},
+    {kTextCancel, "Cancel", "Cancel"},
+    {kTextFieldToothCount, "잇수", "Number of teeth"},
+    {kTextFieldModule, "모듈", "Module"},
+    {kTextFieldPressureAngle, "압력각", "Pressure angle"},
+    {kTextFieldProfileShift, "전위계수", "Profile shift coefficient"},
+    {kTextFieldAddendum, "어덴덤계수", "Addendum coefficient"},
+    {kTextFieldDedendum, "디덴덤계수", "Dedendum coefficient"},
+    {kTextFieldCutterTipRadius, "공구날끝 둥글기계수", "Cutter tip radius coefficient"},
+    {kTextFieldInvoluteDivisions, "인볼류트 부분 등분값", "Involute divisions"},
+    {kTextFieldFilletDivisions, "필렛곡선 부분 등분값", "Fillet divisions"},
+    {kTextDivisionsMaximum, "<= Max %d", "<= Max %d"},
+
+    {kTextInputErrorCaption, "입력 오류", "Input Error"},
+    {kTextRefusalHead, "'%s' 값을 받아들일 수 없습니다.\n\n",
+     "The value of '%s' cannot be accepted.\n\n"},
+    {kTextFieldInSentence, "%s", "'%s'"},
+    {kTextRuleWholeRange, "%s의 값은 %.0f 이상 %.0f 이하의 정수여야 합니다.",
+     "%s must be a whole number from %.0f to %.0f."},
+    {kTextRuleRealRange, "%s의 값은 %.0f 이상 %.0f 이하의 수여야 합니다.",
+     "%s must be a number from %.0f to %.0f."},
+    {kTextRuleRealAboveRange, "%s의 값은 %.0f보다 크고 %.0f 이하인 수여야 합니다.",
+     "%s must be a number above %.0f and at most %.0f."},
+    {kTextRuleModulePositive, "%s의 값은 0보다 커야 합니다.", "%s must be greater than 0."},
+    {kTextRulePressureAngleRange, "%s의 값은 0도보다 크고 90도보다 작아야 합니다.",
+     "%s must be greater than 0 and less than 90 degrees."},
+    {kTextRuleNotNegative, "%s의 값은 0 이상이어야 합니다.", "%s must be 0 or more."},
+    {kTextRuleToothDepth,
+     "이높이(어덴덤계수 + 디덴덤계수)가 0보다 커야 합니다.\n%s의 값은 %.4f보다 커야 합니다.",
+     "The tooth depth (addendum + dedendum) must be greater than 0.\n%s must be greater than "
+     "%.4f."},
+    {kTextRuleTipRadius, "이끝원의 반지름이 0 이하가 됩니다.\n%s의 값은 %.4f보다 커야 합니다.",
+     "The tip radius would be 0 or less.\n%s must be greater than %.4f."},
+    {kTextRuleTipInsideBaseCircle,
+     "이끝원이 기초원 안에 들어가 인볼류트를 그릴 수 없습니다.\n%s의 값은 %.4f 이상이어야 "
+     "합니다.",
+     "The tip circle would lie inside the base circle, where there is no involute.\n%s must be "
+     "at least %.4f."},
+    {kTextRuleRootRadius, "이뿌리원의 반지름이 0 이하가 됩니다.\n%s의 값은 %.4f보다 작아야 합니다.",
+     "The root radius would be 0 or less.\n%s must be less than %.4f."},
+    {kTextRuleRoundingAbovePitchLine,
+     "공구 날끝 둥글기의 중심이 피치선 위로 올라가 필렛이 이뿌리원에서 시작하지 않습니다.\n%s의 "
+     "값은 %.4f(디덴덤계수 - 공구날끝 둥글기계수)보다 작아야 합니다.",
+     "The centre of the cutter tip rounding would lie on or above the pitch line, so the fillet "
+     "would not start on the root circle.\n%s must be less than %.4f (dedendum - cutter tip "
+     "radius)."},
+    {kTextRuleRoundingTooWide,
+     "공구 날끝 둥글기가 공구 이의 폭보다 넓어 이웃한 이의 이뿌리가 겹칩니다.\n%s의 값은 "
+     "%.4f보다 작아야 합니다.",
+     "The cutter tip rounding is wider than the cutter tooth, and the roots of neighbouring "
+     "teeth would cross.\n%s must be less than %.4f."},
+    {kTextRuleCutterToothTooDeep,
+     "공구 이가 너무 깊어 날끝이 뾰족해도 이웃한 이의 이뿌리가 겹칩니다.\n%s의 값은 %.4f보다 "
+     "작아야 합니다.",
+     "The cutter tooth is so deep that even a sharp tip is wider than the cutter tooth, and the "
+     "roots of neighbouring teeth would cross.\n%s must be less than %.4f."},
+    {kTextRulePointedTooth,
+     "이끝원에 닿기 전에 두 치면이 만나 이가 뾰족해집니다.\n%s나 전위계수를 줄이세요.",
+     "The tooth becomes pointed: its flanks cross below the tip circle.\nLower %s or the "
+     "profile shift."},
+    {kTextRuleNotComputable, "이 값들로는 치형을 계산할 수 없습니다.\n%s과 계수들을 줄이세요.",
+     "The profile cannot be computed with these values.\nLower %s and the coefficients."},
+    {kTextRuleProfileOffCircles,
+     "계산된 치형이 이뿌리원에서 시작하지 않거나 이끝원에서 끝나지 않습니다.\n%s의 값을 키우거나 "
+     "계수들을 바꾸세요.",
+     "The computed profile does not start on the root circle or does not end on the tip "
+     "circle.\nRaise %s or change the coefficients."},
+    {kTextRuleProfileBeyondTip,
+     "치형의 점이 이뿌리원과 이끝원 사이를 벗어납니다. 필렛이 이끝원 밖까지 나갑니다.\n%s의 "
+     "값이나 잇수, 전위계수를 키우세요.",
+     "Points of the flank lie outside the ring between the root and the tip circle: the fillet "
+     "runs past the tip circle.\nRaise %s, the number of teeth or the profile shift."},
+    {kTextRuleFlankCrossesCentreLine,
+     "언더컷된 이뿌리가 이의 중심선을 넘어 이를 끊습니다.\n%s의 값이나 전위계수, 압력각을 "
+     "키우세요.",
+     "The undercut root crosses the tooth's centre line and cuts through the tooth.\nRaise %s, "
+     "the profile shift or the pressure angle."},
+    {kTextRuleFlankEntersNeighbour,
+     "이뿌리의 필렛이 이웃한 이의 반 피치 안으로 들어갑니다.\n%s의 값이나 전위계수, 압력각을 "
+     "키우세요.",
+     "The fillet enters the neighbouring tooth's half pitch.\nRaise %s, the profile shift or "
+     "the pressure angle."},
+    {kTextRuleInvoluteTurnsBack,
+     "인볼류트의 반지름이 이끝원까지 커지지 않고 다시 줄어듭니다. 필렛과 인볼류트가 이끝원 "
+     "밖에서 만납니다.\n%s의 값을 키우세요.",
+     "The involute's radius falls again on its way to the tip circle: fillet and involute meet "
+     "outside the tip circle.\nRaise %s."},
+    {kTextRuleArcTooWide, "이끝이나 이뿌리의 원호가 한 피치 이상을 돕니다.\n%s의 값을 줄이세요.",
+     "A tip or gap arc of the outline would sweep one tooth pitch or more.\nLower %s."},
+    {kTextRuleModuleTooSmall,
+     "소수점 아래 여섯째 자리에서 윤곽의 이웃한 두 점이 같아집니다.\n지금의 등분값으로는 %s의 "
+     "값이 %g 이상이어야 합니다. 등분값을 줄여도 됩니다.",
+     "Neighbouring points of the outline would print alike at six decimals.\nWith these "
+     "divisions %s must be at least %g; fewer divisions also help."},
+    {kTextRulePointsCoincide,
+     "윤곽의 이웃한 두 점이 겹칩니다.\n%s의 값을 줄이거나 계수들을 바꾸세요.",
+     "Neighbouring points of the outline coincide.\nLower %s or change the coefficients."},
+
+    {kTextScriptNameCaption, "Dialog", "Script File"},
+    {kTextScriptNamePrompt, "Acad로 치형을 그릴 script 화일 이름을  넣으세요",
+     "Enter the name of the script file that draws the tooth profile in AutoCAD."},
+    {kTextScriptNameExtensionNote, "생성되는 화일은 *.scr 형태입니다. 확장자는 자동으로 붙습니다.",
+     "The file is written as *.scr; the extension is added for you."},
+    {kTextScriptNameUsage, "Acad 에서 script 명령을 이용하면 치형을 그려줍니다.",
+     "AutoCAD's SCRIPT command draws the tooth profile from it."},
+    {kTextScriptNameLabel, "화일이름 입력", "File name"},
+    {kTextScriptNameExtension, ".SCR", ".SCR"},
+
+    {kTextNoticeCaption, "알림 메세지", "Notice"},
+    {kTextErrorCaption, "오류 메세지", "Error"},
+    {kTextExportNotice, "%s 화일 %s가 만들어 졌습니다.\n", "The %s file %s has been made.\n"},
+    {kTextExportFailure, "%s 화일 %s을(를) 만들지 못했습니다.\n%s\n",
+     "The %s file %s could not be made.\n%s\n"},
+    {kTextScriptKindNotice, "AutoCad 용 script", "AutoCAD script"},
+    {kTextScriptKindName, "script", "script"},
+    {kTextDxfKindNotice, "DXF 도면", "DXF drawing"},
+    {kTextDxfKindName, "DXF", "DXF"},
+    {kTextSvgKindNotice, "SVG 그림", "SVG picture"},
+    {kTextSvgKindName, "SVG", "SVG"},
+    {kTextReasonNoFolder, "폴더가 없거나 화일 이름이 올바르지 않습니다.",
+     "The folder does not exist or the file name is not valid."},
+    {kTextReasonNoPermission, "쓰기 권한이 없거나 다른 프로그램이 화일을 사용하고 있습니다.",
+     "There is no permission to write, or another program is using the file."},
+    {kTextReasonDiskFull, "디스크에 빈 공간이 없습니다.", "The disk is full."},
+    {kTextReasonBadName, "화일 이름이 올바르지 않습니다.", "The file name is not valid."},
+    {kTextReasonFolderThere, "같은 이름의 폴더가 있습니다.", "A folder of that name is there."},
+    {kTextReasonCannotOpen, "화일을 열 수 없습니다.", "The file cannot be opened."},
+    {kTextReasonWriteFailed, "화일을 쓰는 중에 오류가 났습니다.",
+     "An error occurred while writing the file."},
+    // Pairs of text and pattern for the Save As dialog, each ended by '|'.
+    {kTextDxfFilter, "DXF drawing (*.dxf)|*.dxf|All files (*.*)|*.*|",
+     "DXF drawing (*.dxf)|*.dxf|All files (*.*)|*.*|"},
+    {kTextSvgFilter, "SVG picture (*.svg)|*.svg|All files (*.*)|*.*|",
+     "SVG picture (*.svg)|*.svg|All files (*.*)|*.*|"},
+
+    {kTextGearReportCaption, "기어 데이터", "Gear Data"},
+    {kTextRecompute, "다시 계산", "Recompute"},
+    {kTextCopy, "복사", "Copy"},
+    {kTextClose, "닫기", "Close"},
+    {kTextQuantityReferenceDiameter, "기준원 지름", "Reference diameter"},
+    {kTextQuantityBaseDiameter, "기초원 지름", "Base diameter"},
+    {kTextQuantityTipDiameter, "이끝원 지름", "Tip diameter"},
+    {kTextQuantityRootDiameter, "이뿌리원 지름", "Root diameter"},
+    {kTextQuantityFormDiameter, "인볼류트 시작원 지름", "Involute start diameter"},
+    {kTextQuantityBasePitch, "법선 피치", "Base pitch"},
+    {kTextQuantityToothThickness, "기준원 이두께", "Tooth thickness on d"},
+    {kTextQuantityTipThickness, "이끝 이두께", "Tooth thickness on da"},
+    {kTextQuantityChordalThickness, "현 이두께", "Chordal tooth thickness"},
+    {kTextQuantityChordalHeight, "현 이높이", "Chordal height"},
+    {kTextQuantitySpanTeeth, "걸치기 잇수", "Teeth spanned"},
+    {kTextQuantitySpan, "걸치기 이두께", "Base tangent length"},
+    {kTextQuantityPinDiameter, "핀 지름", "Pin diameter"},
+    {kTextQuantityOverPins, "오버핀 치수", "Dimension over pins"},
+    {kTextQuantityUndercut, "언더컷", "Undercut"},
+    {kTextQuantityMinShift, "언더컷 없는 최소 전위계수", "Least shift without undercut"},
+    {kTextQuantityMinTeeth, "언더컷 없는 최소 잇수", "Least teeth without undercut"},
+    {kTextYes, "있음", "yes"},
+    {kTextNo, "없음", "no"},
+    {kTextWarningPrefix, "경고: ", "warning: "},
+    {kTextWarningUndercut, "언더컷: 공구 날끝이 이뿌리를 깎아 인볼류트가 dFf에서 시작합니다.",
+     "undercut: the cutter tip cuts into the root, the involute begins at dFf"},
+    {kTextWarningThinTip, "이끝이 얇습니다: 이끝 이두께가 0.25 m보다 작습니다.",
+     "thin tip: the tooth thickness on the tip circle is below 0.25 m"},
+    {kTextWarningSpanOffInvolute, "걸치기 측정점이 인볼류트 밖에 있습니다: 다른 k를 고르십시오.",
+     "span: the caliper touches the flank outside the involute, choose another k"},
+    {kTextWarningPinOffInvolute, "핀의 접촉점이 인볼류트 밖에 있습니다: 다른 핀 지름을 고르십시오.",
+     "pins: the pin touches the flank outside the involute, choose another pin diameter"},
+    {kTextWarningPinBelowTip, "핀이 이끝원 밖으로 나오지 않습니다: 더 큰 핀을 쓰십시오.",
+     "pins: the pin does not stand above the tip circle, use a larger pin"},
+    {kTextWarningTooFewTeeth, "잇수가 2보다 작아 걸치기 치수와 오버핀 치수가 없습니다.",
+     "fewer than two teeth: no span and no dimension over pins"},
+    {kTextRulePinDiameter, "%s의 값은 0보다 크고 이끝원 지름 %.4f 이하인 수여야 합니다.",
+     "%s must be a number above 0 and at most the tip diameter %.4f."},
+    {kTextRuleSpanNeedsTwoTeeth, "잇수가 2보다 작아 %s를 정할 수 없습니다.",
+     "A gear of fewer than two teeth has no span measurement: %s cannot be given."},
+};
+
+static constexpr bool EveryIdInItsPlace() {
+    if (sizeof kCatalogue / sizeof kCatalogue[0] != kTextCount) {
+        return false;
+    }
+    for (int i = 0; i < kTextCount; i++) {
+        if (kCatalogue[i].id != i) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(EveryIdInItsPlace(), "every text id has its entry, in the order of TextId");
+
+const char* Text(TextId id, Language language) {
+    if (id < 0 || id >= kTextCount) {
+        return "";
+    }
+    const CatalogueEntry& entry = kCatalogue[id];
+    return language == kKorean ? entry.korean : entry.english;
+}
