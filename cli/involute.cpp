@@ -33,7 +33,7 @@ static int Reported(const char* fileName, const ExportResult& result) {
     return 0;
 }
 
-int main(int argc, char** argv) {
+static int RunInvolute(int argc, char** argv) {
     CliRequest request;
     if (!ParseCommandLine(argc, argv, &request)) {
         return 2;
@@ -71,3 +71,35 @@ int main(int argc, char** argv) {
                                             ? ExportDxfDrawing(request.outputFile, drawing)
                                             : ExportSvgDrawing(request.outputFile, drawing));
 }
+
+#ifdef _WIN32
+#include "text/utf8.h"
+
+// The longest command line Windows passes, in wide characters; each takes at most three
+// bytes of UTF-8 (a surrogate pair, two of them, four).
+static const size_t kCommandLineUnits = 32768;
+
+// The arguments arrive as UTF-16, whatever the code page; the tool works in UTF-8, so a
+// file name in any script reaches the file calls whole.
+int wmain(int argc, wchar_t** argv) {
+    static char bytes[3 * kCommandLineUnits + kCommandLineUnits];
+    static char* arguments[kCommandLineUnits];
+    size_t used = 0;
+    int count = 0;
+    for (int i = 0; i < argc && i < static_cast<int>(kCommandLineUnits) - 1; i++) {
+        char* argument = bytes + used;
+        if (!Utf16ToUtf8(reinterpret_cast<const char16_t*>(argv[i]), argument,
+                         sizeof bytes - used)) {
+            break;
+        }
+        arguments[count++] = argument;
+        used += strlen(argument) + 1;
+    }
+    arguments[count] = nullptr;
+    return RunInvolute(count, arguments);
+}
+#else
+int main(int argc, char** argv) {
+    return RunInvolute(argc, argv);
+}
+#endif

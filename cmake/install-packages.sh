@@ -29,13 +29,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get install -y -q "${missing[@]}"
 fi
 
-# Wine shows the program's code page 949 texts as Korean only under a Korean locale.
-if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
-  echo "generating the ko_KR.UTF-8 locale"
-  as_root sed -i 's/^# *\(ko_KR\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ko_KR\.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen
-fi
+# The end-to-end tests run the program under a Korean and an English Windows: Wine takes
+# its language, code page and the encoding of file names from these locales.
+for wanted in ko_KR en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted\.utf-\?8$"; then
+    echo "generating the $wanted.UTF-8 locale"
+    as_root sed -i "s/^# *\($wanted\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$wanted\.UTF-8 UTF-8" /etc/locale.gen ||
+      echo "$wanted.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen
+  fi
+done
 
 # The DXF library's source, which both builds compile.
 bash "$(dirname "$0")/fetch-dxflib.sh"

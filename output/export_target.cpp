@@ -8,21 +8,32 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "output/wide_path.h"
+
 // The name opened without access rights: it only tells what is there, following links.
 static HANDLE OpenForQuery(const char* name) {
-    return CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    static wchar_t path[kWidePathUnits];
+    if (!WidePath(name, path)) {
+        SetLastError(ERROR_FILENAME_EXCED_RANGE);
+        return INVALID_HANDLE_VALUE;
+    }
+    return CreateFileW(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 // The final path of the open file: where a chain of links or junctions leads, so that the
 // file there is replaced and the links stay.
 static int ResolveLinks(HANDLE file, ExportTarget* target) {
-    const DWORD length = GetFinalPathNameByHandleA(file, target->path, sizeof target->path,
+    static wchar_t path[kWidePathUnits];
+    const DWORD length = GetFinalPathNameByHandleW(file, path, kWidePathUnits,
                                                    FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0) {
         return ErrnoOfLastError();
     }
-    return length < sizeof target->path ? 0 : ENAMETOOLONG;
+    if (length >= kWidePathUnits || !NarrowPath(path, target->path, sizeof target->path)) {
+        return ENAMETOOLONG;
+    }
+    return 0;
 }
 
 static int InspectExisting(const char* fileName, ExportTarget* target) {

@@ -7,6 +7,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "output/wide_path.h"
+
 static HANDLE HandleOf(const OutputFile* file) {
     return reinterpret_cast<HANDLE>(file->handle);
 }
@@ -21,13 +23,21 @@ static int Opened(HANDLE handle, OutputFile* file) {
 }
 
 int CreateNewFile(const char* name, OutputFile* file) {
+    static wchar_t path[kWidePathUnits];
+    if (!WidePath(name, path)) {
+        return ENAMETOOLONG;
+    }
     return Opened(
-        CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
         file);
 }
 
 int OpenDeviceFile(const char* name, OutputFile* file) {
-    return Opened(CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    static wchar_t path[kWidePathUnits];
+    if (!WidePath(name, path)) {
+        return ENAMETOOLONG;
+    }
+    return Opened(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr),
                   file);
 }
@@ -60,7 +70,10 @@ int CloseOutputFile(OutputFile* file) {
 }
 
 void RemoveFile(const char* name) {
-    DeleteFileA(name);
+    static wchar_t path[kWidePathUnits];
+    if (WidePath(name, path)) {
+        DeleteFileW(path);
+    }
 }
 #else
 #include <fcntl.h>

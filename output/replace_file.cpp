@@ -7,9 +7,18 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <cerrno>
+
+#include "output/wide_path.h"
+
 // The C runtime's rename refuses an existing target on Windows.
 int ReplaceFileWith(const char* from, const char* to) {
-    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    static wchar_t wideFrom[kWidePathUnits];
+    static wchar_t wideTo[kWidePathUnits];
+    if (!WidePath(from, wideFrom) || !WidePath(to, wideTo)) {
+        return ENAMETOOLONG;
+    }
+    if (MoveFileExW(wideFrom, wideTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return 0;
     }
     return ErrnoOfLastError();

@@ -1,5 +1,9 @@
-// Identifiers of the menu commands, dialogs and dialog controls.
+// Identifiers of the window class, the menu commands, dialogs and dialog controls, named
+// once for the resource script, the program, the field table and the end-to-end tests.
+// Plain numbers: no platform types.
 #pragma once
+
+#define WINDOW_CLASS_NAME "Involute Tooth Profile"
 
 #define IDM_EXIT 40001
 #define IDM_ABOUT 40003
@@ -35,6 +39,15 @@
 #define IDC_LABEL_FILLET_MAX 1019
 
 #define IDC_SCRIPT_NAME 1008
+#define IDC_SCRIPT_PROMPT 1020
+#define IDC_SCRIPT_EXTENSION_NOTE 1021
+#define IDC_SCRIPT_USAGE 1022
+#define IDC_SCRIPT_LABEL 1023
+#define IDC_SCRIPT_EXTENSION 1024
+
+// The Language menu.
+#define IDM_LANGUAGE_KOREAN 40030
+#define IDM_LANGUAGE_ENGLISH 40031
 
 // The gear data dialog: row i (in the order of GearQuantity) has its label at LABEL_FIRST + i,
 // its value at VALUE_FIRST + i (the k and pin rows: edit boxes) and its unit at UNIT_FIRST + i.

@@ -3,100 +3,73 @@
 #include <cstdio>
 
 #include "gear/gear_parameters.h"
-#include "ui/number_reading.h"
 #include "gear/parameter_check.h"
+#include "ui/gear_fields.h"
+#include "ui/number_reading.h"
 #include "ui/parameter_message.h"
 #include "ui/resource.h"
+#include "win32/program_language.h"
+#include "win32/wide_text.h"
 
 // "%7.4f" prints every integer digit: room for the largest double.
 static const int kFieldTextSize = 400;
 // What is read back of a box: 79 characters and the terminating zero.
-static const int kReadTextSize = 80;
+static const int kReadTextUnits = 80;
 
-static void ShowInteger(HWND dialog, int id, int value) {
-    char text[kFieldTextSize];
-    snprintf(text, sizeof text, "%d", value);
-    SetWindowTextA(GetDlgItem(dialog, id), text);
-}
-
-static void ShowReal(HWND dialog, int id, double value) {
-    char text[kFieldTextSize];
-    snprintf(text, sizeof text, "%7.4f", value);
-    SetWindowTextA(GetDlgItem(dialog, id), text);
-}
-
-static int ReadInteger(HWND dialog, int id) {
-    char text[kReadTextSize] = "";
-    GetWindowTextA(GetDlgItem(dialog, id), text, kReadTextSize);
-    return ReadIntegerText(text);
-}
-
-static double ReadReal(HWND dialog, int id) {
-    char text[kReadTextSize] = "";
-    GetWindowTextA(GetDlgItem(dialog, id), text, kReadTextSize);
-    return ReadRealText(text);
+static void ShowTexts(HWND dialog) {
+    SetWindowTextUtf8(dialog, UiText(kTextGearDataCaption));
+    SetControlTextUtf8(dialog, IDOK, UiText(kTextOk));
+    SetControlTextUtf8(dialog, IDCANCEL, UiText(kTextCancel));
+    for (const GearFieldSpec& spec : kGearFields) {
+        SetControlTextUtf8(dialog, spec.labelControl, UiText(spec.label));
+    }
+    const struct {
+        int control;
+        GearField field;
+    } maxima[] = {{IDC_LABEL_INVOLUTE_MAX, kFieldInvoluteDivisions},
+                  {IDC_LABEL_FILLET_MAX, kFieldFilletDivisions}};
+    for (const auto& maximum : maxima) {
+        char text[64];
+        snprintf(text, sizeof text, UiText(kTextDivisionsMaximum),
+                 static_cast<int>(GearFieldSpecOf(maximum.field).highest));
+        SetControlTextUtf8(dialog, maximum.control, text);
+    }
 }
 
 static void ShowGearParameters(HWND dialog) {
-    const GearParameters& p = gearParameters;
-    ShowInteger(dialog, IDC_TEETH, p.toothCount);
-    ShowReal(dialog, IDC_MODULE, p.module);
-    ShowReal(dialog, IDC_PRESSURE_ANGLE, p.pressureAngleDeg);
-    ShowReal(dialog, IDC_PROFILE_SHIFT, p.profileShiftCoef);
-    ShowReal(dialog, IDC_ADDENDUM, p.addendumCoef);
-    ShowReal(dialog, IDC_DEDENDUM, p.dedendumCoef);
-    ShowReal(dialog, IDC_TOOL_TIP_RADIUS, p.toolTipRadiusCoef);
-    ShowInteger(dialog, IDC_INVOLUTE_DIVISIONS, p.involuteDivisions);
-    ShowInteger(dialog, IDC_FILLET_DIVISIONS, p.filletDivisions);
+    for (const GearFieldSpec& spec : kGearFields) {
+        char text[kFieldTextSize];
+        if (spec.kind == kWholeField) {
+            snprintf(text, sizeof text, spec.format, gearParameters.*spec.whole);
+        } else {
+            snprintf(text, sizeof text, spec.format, gearParameters.*spec.real);
+        }
+        SetControlTextUtf8(dialog, spec.editControl, text);
+    }
 }
 
 static GearParameters ReadGearParameters(HWND dialog) {
-    GearParameters p;
-    p.toothCount = ReadInteger(dialog, IDC_TEETH);
-    p.module = ReadReal(dialog, IDC_MODULE);
-    p.pressureAngleDeg = ReadReal(dialog, IDC_PRESSURE_ANGLE);
-    p.profileShiftCoef = ReadReal(dialog, IDC_PROFILE_SHIFT);
-    p.addendumCoef = ReadReal(dialog, IDC_ADDENDUM);
-    p.dedendumCoef = ReadReal(dialog, IDC_DEDENDUM);
-    p.toolTipRadiusCoef = ReadReal(dialog, IDC_TOOL_TIP_RADIUS);
-    p.involuteDivisions = ReadInteger(dialog, IDC_INVOLUTE_DIVISIONS);
-    p.filletDivisions = ReadInteger(dialog, IDC_FILLET_DIVISIONS);
-    return p;
-}
-
-static int EditOfField(GearField field) {
-    switch (field) {
-        case kFieldToothCount:
-            return IDC_TEETH;
-        case kFieldModule:
-            return IDC_MODULE;
-        case kFieldPressureAngle:
-            return IDC_PRESSURE_ANGLE;
-        case kFieldProfileShift:
-            return IDC_PROFILE_SHIFT;
-        case kFieldAddendum:
-            return IDC_ADDENDUM;
-        case kFieldDedendum:
-            return IDC_DEDENDUM;
-        case kFieldToolTipRadius:
-            return IDC_TOOL_TIP_RADIUS;
-        case kFieldInvoluteDivisions:
-            return IDC_INVOLUTE_DIVISIONS;
-        case kFieldFilletDivisions:
-        case kFieldNone:
-            break;
+    GearParameters p = gearParameters;
+    for (const GearFieldSpec& spec : kGearFields) {
+        char text[4 * kReadTextUnits];
+        ControlTextUtf8(dialog, spec.editControl, kReadTextUnits, text, sizeof text);
+        if (spec.kind == kWholeField) {
+            p.*spec.whole = ReadIntegerText(text);
+        } else {
+            p.*spec.real = ReadRealText(text);
+        }
     }
-    return IDC_FILLET_DIVISIONS;
+    return p;
 }
 
 // Says what is wrong, then puts the focus on the box to correct with its text selected.
 static void ShowRefusal(HWND dialog, const ParameterProblem& problem) {
-    char text[1024];
-    FormatParameterMessage(problem, text, sizeof text);
-    MessageBoxA(dialog, text, "입력 오류", MB_OK | MB_ICONWARNING);
-    HWND edit = GetDlgItem(dialog, EditOfField(problem.field));
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    char text[2048];
+    FormatParameterMessage(problem, programLanguage, text, sizeof text);
+    MessageBoxUtf8(dialog, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
+    HWND edit = GetDlgItem(dialog, GearFieldSpecOf(problem.field).editControl);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
 // Stores all nine fields together, and only when the gear model can compute them.
@@ -115,6 +88,8 @@ static void ConfirmGearParameters(HWND dialog) {
 INT_PTR CALLBACK DataInputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
+            FitDialogFont(dialog);
+            ShowTexts(dialog);
             ShowGearParameters(dialog);
             return TRUE;
         case WM_COMMAND:

@@ -9,7 +9,10 @@
 #include "formats/gear_report_text.h"
 #include "gear/gear_data.h"
 #include "gear/gear_parameters.h"
+#include "text/utf8.h"
 #include "ui/resource.h"
+#include "win32/program_language.h"
+#include "win32/wide_text.h"
 
 // What is read back of a box: 79 characters and the terminating zero.
 static const int kReadTextSize = 80;
@@ -20,19 +23,29 @@ struct GearReportState {
     GearData data;
     double pinDiameter;
     int spanTeeth;
-    char pinText[kReadTextSize];
-    char spanText[kReadTextSize];
+    char pinText[4 * kReadTextSize];
+    char spanText[4 * kReadTextSize];
 };
 
 static GearReportState reportState;
 
 static void ShowLabels(HWND dialog) {
+    SetWindowTextUtf8(dialog, UiText(kTextGearReportCaption));
+    SetControlTextUtf8(dialog, IDC_REPORT_RECOMPUTE, UiText(kTextRecompute));
+    SetControlTextUtf8(dialog, IDC_REPORT_COPY, UiText(kTextCopy));
+    SetControlTextUtf8(dialog, IDCANCEL, UiText(kTextClose));
     for (int i = 0; i < kQuantityCount; i++) {
         const GearQuantity quantity = static_cast<GearQuantity>(i);
-        SetDlgItemTextA(dialog, IDC_REPORT_LABEL_FIRST + i,
-                        GearQuantityLabel(quantity, kReportKorean));
-        SetDlgItemTextA(dialog, IDC_REPORT_UNIT_FIRST + i, GearQuantityUnit(quantity));
+        char label[256];
+        FormatGearQuantityLabel(quantity, programLanguage, label, sizeof label);
+        SetControlTextUtf8(dialog, IDC_REPORT_LABEL_FIRST + i, label);
+        SetControlTextUtf8(dialog, IDC_REPORT_UNIT_FIRST + i, GearQuantityUnit(quantity));
     }
+}
+
+// What is read back of a box as UTF-8.
+static void BoxText(HWND dialog, int id, char* text) {
+    ControlTextUtf8(dialog, id, kReadTextSize, text, 4 * kReadTextSize);
 }
 
 // Every value with four decimals (counts whole), then the warnings, a line each.
@@ -40,18 +53,19 @@ static void ShowData(HWND dialog) {
     GearReportState& s = reportState;
     char text[400];
     for (int i = 0; i < kQuantityCount; i++) {
-        FormatGearQuantity(s.data, static_cast<GearQuantity>(i), kReportKorean, text, sizeof text);
-        SetDlgItemTextA(dialog, IDC_REPORT_VALUE_FIRST + i, text);
+        FormatGearQuantity(s.data, static_cast<GearQuantity>(i), programLanguage, text,
+                           sizeof text);
+        SetControlTextUtf8(dialog, IDC_REPORT_VALUE_FIRST + i, text);
     }
-    GetDlgItemTextA(dialog, IDC_REPORT_PIN_DIAMETER, s.pinText, kReadTextSize);
-    GetDlgItemTextA(dialog, IDC_REPORT_SPAN_TEETH, s.spanText, kReadTextSize);
+    BoxText(dialog, IDC_REPORT_PIN_DIAMETER, s.pinText);
+    BoxText(dialog, IDC_REPORT_SPAN_TEETH, s.spanText);
     char warnings[2048] = "";
     for (int i = 0; i < s.data.warningCount; i++) {
-        strncat(warnings, GearWarningText(s.data.warnings[i], kReportKorean),
+        strncat(warnings, GearWarningText(s.data.warnings[i], programLanguage),
                 sizeof warnings - strlen(warnings) - 1);
         strncat(warnings, "\r\n", sizeof warnings - strlen(warnings) - 1);
     }
-    SetDlgItemTextA(dialog, IDC_REPORT_WARNINGS, warnings);
+    SetControlTextUtf8(dialog, IDC_REPORT_WARNINGS, warnings);
 }
 
 static void Compute(HWND dialog, double pinDiameter, int spanTeeth) {
@@ -87,23 +101,29 @@ static bool ReadWholeNumber(const char* text, int* value) {
 
 // Says what is wrong, then puts the focus on the box to correct with its text selected.
 static void ShowRefusal(HWND dialog, GearDataRefusal refusal) {
-    char text[512];
-    FormatGearDataRefusal(refusal, gearParameters, kReportKorean, text, sizeof text);
-    MessageBoxA(dialog, text, "입력 오류", MB_OK | MB_ICONWARNING);
+    const GearQuantity box =
+        refusal == kPinDiameterRefused ? kQuantityPinDiameter : kQuantitySpanTeeth;
+    char label[256];
+    FormatGearQuantityLabel(box, programLanguage, label, sizeof label);
+    char named[300];
+    snprintf(named, sizeof named, UiText(kTextFieldInSentence), label);
+    char text[1024];
+    FormatGearDataRefusal(refusal, gearParameters, programLanguage, named, text, sizeof text);
+    MessageBoxUtf8(dialog, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
     HWND edit = GetDlgItem(
         dialog, refusal == kPinDiameterRefused ? IDC_REPORT_PIN_DIAMETER : IDC_REPORT_SPAN_TEETH);
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
 // Reads the pin and k boxes; a changed box must hold a pin above 0 up to the tip diameter,
 // or a whole k from 1 to z - 1. A refusal changes nothing.
 static void Recompute(HWND dialog) {
     GearReportState& s = reportState;
-    char pinText[kReadTextSize] = "";
-    char spanText[kReadTextSize] = "";
-    GetDlgItemTextA(dialog, IDC_REPORT_PIN_DIAMETER, pinText, kReadTextSize);
-    GetDlgItemTextA(dialog, IDC_REPORT_SPAN_TEETH, spanText, kReadTextSize);
+    char pinText[4 * kReadTextSize];
+    char spanText[4 * kReadTextSize];
+    BoxText(dialog, IDC_REPORT_PIN_DIAMETER, pinText);
+    BoxText(dialog, IDC_REPORT_SPAN_TEETH, spanText);
     double pin = s.pinDiameter;
     int span = s.spanTeeth;
     if (strcmp(pinText, s.pinText) != 0 &&
@@ -119,19 +139,26 @@ static void Recompute(HWND dialog) {
     Compute(dialog, pin, span);
 }
 
-// The whole report, Korean, as Unicode text: right in any program it is pasted into.
+// The whole report, in the program's language, as Unicode text: right in any program it
+// is pasted into.
 static void CopyReport(HWND dialog) {
     static char text[8192];
-    FormatGearReport(reportState.data, kReportKorean, "\r\n", text, sizeof text);
-    const int length = MultiByteToWideChar(949, 0, text, -1, nullptr, 0);
-    if (length <= 0 || !OpenClipboard(dialog)) {
+    static char16_t wide[8192];
+    FormatGearReport(reportState.data, programLanguage, "\r\n", text, sizeof text);
+    Utf8ToUtf16(text, wide, 8192);
+    size_t length = 0;
+    while (wide[length] != 0) {
+        length++;
+    }
+    if (!OpenClipboard(dialog)) {
         return;
     }
     EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(length) * sizeof(WCHAR));
-    WCHAR* wide = memory != nullptr ? static_cast<WCHAR*>(GlobalLock(memory)) : nullptr;
-    if (wide != nullptr) {
-        MultiByteToWideChar(949, 0, text, -1, wide, length);
+    const SIZE_T bytes = (length + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    void* locked = memory != nullptr ? GlobalLock(memory) : nullptr;
+    if (locked != nullptr) {
+        memcpy(locked, wide, bytes);
         GlobalUnlock(memory);
         if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
             GlobalFree(memory);
@@ -145,6 +172,7 @@ static void CopyReport(HWND dialog) {
 INT_PTR CALLBACK GearReportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
+            FitDialogFont(dialog);
             ShowLabels(dialog);
             Compute(dialog, 0, 0);
             return TRUE;
@@ -169,5 +197,5 @@ INT_PTR CALLBACK GearReportDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 }
 
 void ShowGearReport(HWND window) {
-    DialogBoxParamA(nullptr, MAKEINTRESOURCEA(IDD_GEAR_REPORT), window, GearReportDialogProc, 0);
+    RunDialog(window, IDD_GEAR_REPORT, GearReportDialogProc, 0);
 }

@@ -1,26 +1,41 @@
 // The one dispatcher: creation, painting, destruction and the menu commands.
 #include "win32/main_window.h"
 
-#include "win32/gear_report_dialog.h"
-#include "win32/drawing_writer.h"
-#include "win32/script_writer.h"
 #include "gear/gear_parameters.h"
 #include "gear/tooth_profile.h"
-#include "win32/canvas.h"
-#include "win32/drawings.h"
 #include "ui/resource.h"
+#include "win32/canvas.h"
+#include "win32/drawing_writer.h"
+#include "win32/drawings.h"
+#include "win32/gear_report_dialog.h"
+#include "win32/program_language.h"
+#include "win32/script_writer.h"
+
+// The menu marks the language the program speaks.
+static void MarkLanguage(HWND window) {
+    CheckMenuRadioItem(GetMenu(window), IDM_LANGUAGE_KOREAN, IDM_LANGUAGE_ENGLISH,
+                       programLanguage == kKorean ? IDM_LANGUAGE_KOREAN : IDM_LANGUAGE_ENGLISH,
+                       MF_BYCOMMAND);
+}
 
 // Defaults, the first profile, then the blank canvas: all before the window is shown.
 static void OnCreate(HWND window) {
     SetDefaultGearParameters();
     gearGeometry.drawnToothCount = ComputeToothProfile();
     CreateCanvas(window);
+    MarkLanguage(window);
 }
 
 // Exit and the window's destruction both end here; the canvas is released only once.
 static void EndProgram() {
     ReleaseCanvas();
     PostQuitMessage(0);
+}
+
+// From now on every dialog and box speaks language; the next start remembers it.
+static void SpeakLanguage(HWND window, Language language) {
+    ChooseLanguage(language);
+    MarkLanguage(window);
 }
 
 static void OnCommand(HWND window, int command) {
@@ -52,6 +67,12 @@ static void OnCommand(HWND window, int command) {
         case IDM_MAKE_SVG:
             WriteSvgFile(window);
             break;
+        case IDM_LANGUAGE_KOREAN:
+            SpeakLanguage(window, kKorean);
+            break;
+        case IDM_LANGUAGE_ENGLISH:
+            SpeakLanguage(window, kEnglish);
+            break;
         default:
             break;
     }
@@ -72,6 +93,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnCommand(window, LOWORD(wParam));
             return 0;
         default:
-            return DefWindowProcA(window, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }

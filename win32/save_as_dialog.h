@@ -5,8 +5,8 @@
 
 #include <cstddef>
 
-// What the dialog offers: its type filter (pairs of text and pattern, ended by an empty
-// text) and the extension a name typed without one gets.
+// What the dialog offers: its type filter (pairs of text and pattern, each ended by '|')
+// and the extension a name typed without one gets.
 struct SaveAsChoice {
     const char* filter;
     const char* extension;
@@ -14,5 +14,5 @@ struct SaveAsChoice {
 };
 
 // Opens the dialog in the current folder with the default name. True with the chosen
-// path in fileName after OK; false after Cancel or when the dialog cannot be shown.
+// path (UTF-8) in fileName after OK; false after Cancel or when the dialog cannot be shown.
 bool AskSaveAsName(HWND owner, const SaveAsChoice& choice, char* fileName, size_t size);

@@ -1,41 +1,46 @@
 // Entry: registers the window class, creates the main window and runs the message loop.
 #include <windows.h>
 
+#include "ui/resource.h"
 #include "win32/main_window.h"
-#include "win32/program_title.h"
+#include "win32/program_language.h"
+#include "win32/wide_text.h"
 
 static bool RegisterMainWindowClass(HINSTANCE instance) {
-    WNDCLASSA windowClass = {};
+    WNDCLASSW windowClass = {};
     windowClass.style = 0;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));      // IDI_APPLICATION
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszMenuName = "MYMENU";
-    windowClass.lpszClassName = WINDOW_CLASS_NAME;
-    return RegisterClassA(&windowClass) != 0;
+    windowClass.lpszMenuName = L"MYMENU";
+    windowClass.lpszClassName = L"" WINDOW_CLASS_NAME;
+    return RegisterClassW(&windowClass) != 0;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (!RegisterMainWindowClass(instance)) {
         return 0;
     }
+    programLanguage = StartingLanguage();
+    wchar_t caption[512];
+    ToWide(UiText(kTextWindowCaption), caption, 512);
     HWND window =
-        CreateWindowExA(0, WINDOW_CLASS_NAME, WINDOW_CAPTION, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+        CreateWindowExW(0, L"" WINDOW_CLASS_NAME, caption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, 600, 600, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 0;
     }
-    HACCEL accelerators = LoadAcceleratorsA(instance, "MYMENU");
+    HACCEL accelerators = LoadAcceleratorsW(instance, L"MYMENU");
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    // GetMessageA answers -1 on failure; that ends the loop too rather than spinning.
+    // GetMessageW answers -1 on failure; that ends the loop too rather than spinning.
     MSG message = {};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateAcceleratorA(window, accelerators, &message)) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorW(window, accelerators, &message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     return static_cast<int>(message.wParam);

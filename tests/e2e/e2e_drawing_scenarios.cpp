@@ -2,23 +2,26 @@
 // the file on disk, Cancel, and a target that cannot be written.
 #include <string>
 
-#include "ui/export_message.h"
 #include "tests/e2e/e2e_driver.h"
+#include "ui/export_message.h"
 
 namespace {
 
-const char kSaveAs[] = "다른 이름으로 저장";
+// Windows' own caption of its Save As dialog, in Windows' language.
+std::string SaveAsCaption() {
+    return testLanguage == kKorean ? "다른 이름으로 저장" : "Save As";
+}
 const int kNameBox = 0x47c;  // the file name box of the common dialog (cmb13)
 
 std::string NoticeFor(ExportKind kind, const std::string& fileName) {
     char text[1300];
-    FormatExportNotice(kind, fileName.c_str(), text, sizeof text);
+    FormatExportNotice(kind, fileName.c_str(), testLanguage, text, sizeof text);
     return text;
 }
 
 // Alt+A, then the item's key: the Save As dialog, its name box holding the default name.
 HWND OpenSaveAs(const RunningProgram& program, WORD itemKey, const char* defaultName) {
-    HWND dialog = OpenByMenu(program, 'A', itemKey, kSaveAs);
+    HWND dialog = OpenByMenu(program, 'A', itemKey, SaveAsCaption());
     if (dialog != nullptr) {
         Check(ControlText(dialog, kNameBox) == defaultName, std::string("the name box shows ") +
                                                                 defaultName + ", not " +
@@ -35,20 +38,22 @@ void DefaultNameWritesTestDxf(const E2eSetting& setting, const RunningProgram& p
     PressKey(VK_RETURN);
     Check(WindowGone(dialog, 5000), "Enter closes the Save As dialog");
     const std::string file = setting.folder + "\\test.dxf";
-    const std::string notice = AnswerBox(program, "알림 메세지");
+    const std::string notice = AnswerBox(program, Say(kTextNoticeCaption));
     Check(notice == NoticeFor(kDxfFile, file), "the notice names " + file + ": " + notice);
     Check(ReadFileBytes(file) == setting.defaultDxf,
           "test.dxf is byte for byte the involute tool's DXF of the default gear");
 }
 
 void TypedNameGetsTheSvgExtension(const E2eSetting& setting, const RunningProgram& program) {
-    if (OpenSaveAs(program, 'V', "test.svg") == nullptr) {
+    HWND dialog = OpenSaveAs(program, 'V', "test.svg");
+    if (dialog == nullptr) {
         return;
     }
     TypeText("gear");
+    WaitUntil([&] { return ControlText(dialog, kNameBox) == "gear"; }, 5000);
     PressKey(VK_RETURN);
     const std::string file = setting.folder + "\\gear.svg";
-    const std::string notice = AnswerBox(program, "알림 메세지");
+    const std::string notice = AnswerBox(program, Say(kTextNoticeCaption));
     Check(notice == NoticeFor(kSvgFile, file), "the notice names " + file + ": " + notice);
     Check(ReadFileBytes(file) == setting.defaultSvg,
           "gear.svg is byte for byte the involute tool's SVG of the default gear");
@@ -56,15 +61,16 @@ void TypedNameGetsTheSvgExtension(const E2eSetting& setting, const RunningProgra
 
 void CancelWritesNothing(const E2eSetting& setting, const RunningProgram& program) {
     for (WORD itemKey : {'D', 'V'}) {
-        HWND dialog = OpenByMenu(program, 'A', itemKey, kSaveAs);
+        HWND dialog = OpenByMenu(program, 'A', itemKey, SaveAsCaption());
         if (dialog == nullptr) {
             return;
         }
         TypeText("cancelled");
+        WaitUntil([&] { return ControlText(dialog, kNameBox) == "cancelled"; }, 5000);
         PressKey(VK_ESCAPE);
         Check(WindowGone(dialog, 5000), "Esc closes the Save As dialog");
-        Check(WaitForWindow(program, "알림 메세지", 500) == nullptr, "Cancel: no notice");
-        Check(WaitForWindow(program, "오류 메세지", 100) == nullptr, "Cancel: no error");
+        Check(WaitForWindow(program, Say(kTextNoticeCaption), 500) == nullptr, "Cancel: no notice");
+        Check(WaitForWindow(program, Say(kTextErrorCaption), 100) == nullptr, "Cancel: no error");
     }
     Check(!FileExists(setting.folder + "\\cancelled.dxf") &&
               !FileExists(setting.folder + "\\cancelled.svg") &&
@@ -73,16 +79,19 @@ void CancelWritesNothing(const E2eSetting& setting, const RunningProgram& progra
 }
 
 void MissingFolderIsReportedAsAFailure(const E2eSetting& setting, const RunningProgram& program) {
-    if (OpenByMenu(program, 'A', 'D', kSaveAs) == nullptr) {
+    HWND dialog = OpenByMenu(program, 'A', 'D', SaveAsCaption());
+    if (dialog == nullptr) {
         return;
     }
     TypeText("no-such-folder\\gear");
+    WaitUntil([&] { return ControlText(dialog, kNameBox) == "no-such-folder\\gear"; }, 5000);
     PressKey(VK_RETURN);
-    const std::string text = AnswerBox(program, "오류 메세지");
+    const std::string text = AnswerBox(program, Say(kTextErrorCaption));
     Check(text.find("DXF") != std::string::npos &&
               text.find("no-such-folder\\gear.dxf") != std::string::npos,
           "the error names the DXF file: " + text);
-    Check(WaitForWindow(program, "알림 메세지", 500) == nullptr, "no success notice follows");
+    Check(WaitForWindow(program, Say(kTextNoticeCaption), 500) == nullptr,
+          "no success notice follows");
     Check(!FileExists(setting.folder + "\\no-such-folder"), "nothing is left behind");
 }
 

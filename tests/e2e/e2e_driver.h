@@ -1,4 +1,5 @@
-// The end-to-end suite: scenarios that use the real program as a person would.
+// The end-to-end suite: scenarios that use the real program as a person would, in the
+// language Windows speaks for this run.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "tests/e2e/e2e_screen.h"
+#include "ui/catalogue.h"
 
 struct E2eSetting {
     std::string exe;            // the program, a Windows path
@@ -24,6 +26,12 @@ const COLORREF kYellow = RGB(255, 255, 0);
 const COLORREF kCyan = RGB(0, 255, 255);
 const COLORREF kMagenta = RGB(255, 0, 255);
 
+// The language the program is expected to speak in this run.
+extern Language testLanguage;
+
+// The catalogue's text in that language.
+std::string Say(TextId id);
+
 // Counts one check and says what failed.
 void Check(bool passed, const std::string& what);
 
@@ -31,20 +39,29 @@ void Check(bool passed, const std::string& what);
 bool Start(const E2eSetting& setting, RunningProgram* program);
 
 // Opens a dialog or box by keys and waits for it; null (and a failure) if it never shows.
-HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey, const char* caption);
+HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey,
+                const std::string& caption);
 
 // Waits for the message box with the caption, closes it by Enter and answers its text.
-std::string AnswerBox(const RunningProgram& program, const char* caption);
+std::string AnswerBox(const RunningProgram& program, const std::string& caption);
 
-// Chooses Profile Draw and its item ('O' one tooth, 'T' whole gear), waits for the picture.
-void ShowView(const RunningProgram& program, WORD itemKey);
+// Chooses Profile Draw and its item ('O' one tooth, 'T' whole gear); the picture is then
+// waited for by the caller's own expectation.
+void ChooseView(const RunningProgram& program, WORD itemKey);
+
+// Tabs to the box, types the text over what it holds and waits until the box shows it.
+void TypeInto(HWND dialog, int id, const std::string& text);
+
+// Types the teeth and module into the data dialog and confirms them with Enter.
+void EnterGear(const RunningProgram& program, const char* teeth, const char* module);
 
 void RunProgramScenarios(const E2eSetting& setting);
 void RunScriptScenarios(const E2eSetting& setting);
 void RunDataInputScenarios(const E2eSetting& setting);
 void RunViewScenarios(const E2eSetting& setting);
+void RunReportScenarios(const E2eSetting& setting);
+void RunDrawingScenarios(const E2eSetting& setting);
+void RunLanguageScenarios(const E2eSetting& setting);
 
 // Times the heavy commands for the largest gear; prints, checks nothing.
 int RunTiming(const E2eSetting& setting);
-void RunReportScenarios(const E2eSetting& setting);
-void RunDrawingScenarios(const E2eSetting& setting);

@@ -1,25 +1,28 @@
 // Dialog 104 and the script file: what the person types, the notice, the file on disk.
 #include <string>
 
-#include "ui/export_message.h"
 #include "tests/e2e/e2e_driver.h"
+#include "ui/export_message.h"
+#include "ui/resource.h"
 
 namespace {
 
-const int kNameEdit = 1008;
+const int kNameEdit = IDC_SCRIPT_NAME;
 
-std::string NoticeFor(const char* fileName) {
-    char text[256];
-    FormatExportNotice(kScriptFile, fileName, text, sizeof text);
+std::string NoticeFor(const std::string& fileName) {
+    char text[1024];
+    FormatExportNotice(kScriptFile, fileName.c_str(), testLanguage, text, sizeof text);
     return text;
 }
 
 // Opens the name dialog; when name is given, types it over the shown one.
 HWND OpenNameDialog(const RunningProgram& program, const char* name) {
-    HWND dialog = OpenByMenu(program, 'A', 'M', "Dialog");
+    HWND dialog = OpenByMenu(program, 'A', 'M', Say(kTextScriptNameCaption));
     if (dialog != nullptr && name != nullptr) {
         Check(TabTo(dialog, kNameEdit), "Tab reaches the name box");
         TypeText(name);
+        const std::string shown = name;
+        WaitUntil([&] { return ControlText(dialog, kNameEdit) == shown.substr(0, 39); }, 5000);
     }
     return dialog;
 }
@@ -31,18 +34,19 @@ void DefaultNameWritesTestScr(const E2eSetting& setting, const RunningProgram& p
     }
     Check(ControlText(dialog, kNameEdit) == "test", "the name box shows test at first");
     PressKey(VK_RETURN);
-    Check(AnswerBox(program, "알림 메세지") == NoticeFor("test.scr"), "the notice names test.scr");
+    Check(AnswerBox(program, Say(kTextNoticeCaption)) == NoticeFor("test.scr"),
+          "the notice names test.scr");
     Check(ReadFileBytes(setting.folder + "\\test.scr") == setting.defaultScript,
           "test.scr is byte for byte the involute tool's script of the default gear");
 }
 
 void EscapeKeepsTheNameAndStillExports(const E2eSetting& setting, const RunningProgram& program) {
-    DeleteFileA((setting.folder + "\\test.scr").c_str());
+    RemoveFile(setting.folder + "\\test.scr");
     if (OpenNameDialog(program, "other") == nullptr) {
         return;
     }
     PressKey(VK_ESCAPE);
-    Check(AnswerBox(program, "알림 메세지") == NoticeFor("test.scr"),
+    Check(AnswerBox(program, Say(kTextNoticeCaption)) == NoticeFor("test.scr"),
           "after Esc the export still follows, under the old name");
     Check(FileExists(setting.folder + "\\test.scr"), "Esc: test.scr written again");
     Check(!FileExists(setting.folder + "\\other.scr"), "Esc: the typed name is dropped");
@@ -53,7 +57,8 @@ void NewNameIsUsedAndShownNextTime(const E2eSetting& setting, const RunningProgr
         return;
     }
     PressKey(VK_RETURN);
-    Check(AnswerBox(program, "알림 메세지") == NoticeFor("gear.scr"), "the notice names gear.scr");
+    Check(AnswerBox(program, Say(kTextNoticeCaption)) == NoticeFor("gear.scr"),
+          "the notice names gear.scr");
     Check(ReadFileBytes(setting.folder + "\\gear.scr") == setting.defaultScript,
           "gear.scr holds the script");
     HWND dialog = OpenNameDialog(program, nullptr);
@@ -62,7 +67,7 @@ void NewNameIsUsedAndShownNextTime(const E2eSetting& setting, const RunningProgr
     }
     Check(ControlText(dialog, kNameEdit) == "gear", "reopened, the box shows the last name");
     PressKey(VK_ESCAPE);
-    AnswerBox(program, "알림 메세지");
+    AnswerBox(program, Say(kTextNoticeCaption));
 }
 
 void LongNameIsHeldToThirtyNineBytes(const E2eSetting& setting, const RunningProgram& program) {
@@ -76,7 +81,7 @@ void LongNameIsHeldToThirtyNineBytes(const E2eSetting& setting, const RunningPro
           "the name box holds 39 characters, not " + std::to_string(kept.size()));
     PressKey(VK_RETURN);
     const std::string file = std::string(39, 'n') + ".scr";
-    Check(AnswerBox(program, "알림 메세지") == NoticeFor(file.c_str()),
+    Check(AnswerBox(program, Say(kTextNoticeCaption)) == NoticeFor(file),
           "the notice names the 39-character file");
     Check(FileExists(setting.folder + "\\" + file), "the 39-character file is written");
 }
@@ -86,10 +91,11 @@ void MissingFolderIsReportedAsAFailure(const E2eSetting& setting, const RunningP
         return;
     }
     PressKey(VK_RETURN);
-    const std::string text = AnswerBox(program, "오류 메세지");
+    const std::string text = AnswerBox(program, Say(kTextErrorCaption));
     Check(text.find("no-such-folder\\gear.scr") != std::string::npos,
           "the error names the file: " + text);
-    Check(WaitForWindow(program, "알림 메세지", 500) == nullptr, "no success notice follows");
+    Check(WaitForWindow(program, Say(kTextNoticeCaption), 500) == nullptr,
+          "no success notice follows");
     Check(!FileExists(setting.folder + "\\no-such-folder"), "nothing is left behind");
 }
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/resource.h"
 #include "tests/e2e/e2e_driver.h"
+#include "ui/resource.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ double TimeCommand(HWND window, int command) {
         LARGE_INTEGER start;
         LARGE_INTEGER end;
         QueryPerformanceCounter(&start);
-        SendMessageA(window, WM_COMMAND, command, 0);
+        SendMessageW(window, WM_COMMAND, command, 0);
         QueryPerformanceCounter(&end);
         const double ms = Milliseconds(start, end);
         best = ms < best ? ms : best;
@@ -33,15 +33,15 @@ double TimeCommand(HWND window, int command) {
 // From OK in the name dialog to the notice that the file was written. A closed dialog
 // leaves its modal loop only on the next message: a mouse nudge gives it one.
 double TimeScriptExport(const RunningProgram& program) {
-    PostMessageA(program.window, WM_COMMAND, IDM_MAKE_SCRIPT, 0);
-    HWND name = WaitForWindow(program, "Dialog", 5000);
+    PostMessageW(program.window, WM_COMMAND, IDM_MAKE_SCRIPT, 0);
+    HWND name = WaitForWindow(program, Say(kTextScriptNameCaption), 5000);
     if (name == nullptr) {
         return -1;
     }
     LARGE_INTEGER start;
     LARGE_INTEGER end;
     QueryPerformanceCounter(&start);
-    PostMessageA(name, WM_COMMAND, IDOK, 0);
+    PostMessageW(name, WM_COMMAND, IDOK, 0);
     HWND notice = nullptr;
     for (int waited = 0; waited < 120000 && notice == nullptr; waited += 5) {
         if (IsWindow(name)) {
@@ -52,11 +52,11 @@ double TimeScriptExport(const RunningProgram& program) {
             SendInput(1, &input, sizeof input);
         }
         Sleep(5);
-        notice = FindWindowA("#32770", "알림 메세지");
+        notice = FindWindowW(L"#32770", Wide(Say(kTextNoticeCaption)).c_str());
     }
     QueryPerformanceCounter(&end);
     if (notice != nullptr) {
-        PostMessageA(notice, WM_COMMAND, IDOK, 0);
+        PostMessageW(notice, WM_COMMAND, IDOK, 0);
         WindowGone(notice, 5000);
     }
     return Milliseconds(start, end);
@@ -64,15 +64,15 @@ double TimeScriptExport(const RunningProgram& program) {
 
 bool SetGear(const RunningProgram& program, const char* teeth, const char* involute,
              const char* fillet) {
-    PostMessageA(program.window, WM_COMMAND, IDM_DATA_INPUT, 0);
-    HWND dialog = WaitForWindow(program, "기어 데이타 입력", 5000);
+    PostMessageW(program.window, WM_COMMAND, IDM_DATA_INPUT, 0);
+    HWND dialog = WaitForWindow(program, Say(kTextGearDataCaption), 5000);
     if (dialog == nullptr) {
         return false;
     }
-    SetDlgItemTextA(dialog, IDC_TEETH, teeth);
-    SetDlgItemTextA(dialog, IDC_INVOLUTE_DIVISIONS, involute);
-    SetDlgItemTextA(dialog, IDC_FILLET_DIVISIONS, fillet);
-    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    SetDlgItemTextW(dialog, IDC_TEETH, Wide(teeth).c_str());
+    SetDlgItemTextW(dialog, IDC_INVOLUTE_DIVISIONS, Wide(involute).c_str());
+    SetDlgItemTextW(dialog, IDC_FILLET_DIVISIONS, Wide(fillet).c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     return WindowGone(dialog, 10000);
 }
 

@@ -6,9 +6,8 @@
 
 #include "gear/tooth_profile.h"
 #include "gear/tooth_rotation.h"
-#include "ui/view_transform.h"
-#include "ui/resource.h"
 #include "tests/e2e/e2e_driver.h"
+#include "ui/view_transform.h"
 
 namespace {
 
@@ -17,20 +16,6 @@ struct Gear {
     const char* module;
     const char* name;
 };
-
-// Types the tooth count and module into the data dialog and confirms them with Enter.
-void EnterGear(const RunningProgram& program, const Gear& gear) {
-    HWND dialog = OpenByMenu(program, 'D', 0, "기어 데이타 입력");
-    if (dialog == nullptr) {
-        return;
-    }
-    Check(TabTo(dialog, IDC_TEETH), "Tab reaches the teeth box");
-    TypeText(gear.teeth);
-    Check(TabTo(dialog, IDC_MODULE), "Tab reaches the module box");
-    TypeText(gear.module);
-    PressKey(VK_RETURN);
-    Check(WindowGone(dialog, 5000), std::string(gear.name) + ": the gear is accepted");
-}
 
 struct Reference {
     HDC dc;
@@ -168,20 +153,35 @@ int RowsSpanned(const ClientPixels& shot, COLORREF colour) {
     return top < 0 ? 0 : bottom - top + 1;
 }
 
+// Waits until the view shows the expected picture; the pixels that still differ.
+int DifferencesOnceDrawn(HWND window, const ClientPixels& expected, ClientPixels* shot) {
+    int differ = 0;
+    WaitUntil(
+        [&] {
+            *shot = CaptureClient(window);
+            differ = Differences(*shot, expected);
+            return differ == 0;
+        },
+        5000);
+    return differ;
+}
+
 void BothViewsMatch(const RunningProgram& program, const Gear& gear, const GearParameters& p) {
     const std::string name = gear.name;
-    ShowView(program, 'O');
-    ClientPixels shot = CaptureClient(program.window);
-    int differ = Differences(shot, ExpectedOneTooth(p, shot.width, shot.height));
+    const ClientPixels before = CaptureClient(program.window);
+    ChooseView(program, 'O');
+    ClientPixels shot;
+    int differ = DifferencesOnceDrawn(program.window,
+                                      ExpectedOneTooth(p, before.width, before.height), &shot);
     Check(differ == 0,
           name + ": one tooth, pixels unlike segment drawing: " + std::to_string(differ));
     const int depth = RowsSpanned(shot, kMagenta);
     Check(depth >= 295 && depth <= 315,
           name + ": the tooth spans about 300 rows, got " + std::to_string(depth));
 
-    ShowView(program, 'T');
-    shot = CaptureClient(program.window);
-    differ = Differences(shot, ExpectedWholeGear(p, shot.width, shot.height));
+    ChooseView(program, 'T');
+    differ = DifferencesOnceDrawn(program.window, ExpectedWholeGear(p, before.width, before.height),
+                                  &shot);
     Check(differ == 0,
           name + ": whole gear, pixels unlike segment drawing: " + std::to_string(differ));
     // A whole number of pixels per unit fills at least half the view; a fraction all of it.
@@ -204,7 +204,7 @@ void RunViewScenarios(const E2eSetting& setting) {
                           {"300", "2", "300 teeth of module 2"},
                           {"300", "200", "300 teeth of module 200"}};
     for (const Gear& gear : gears) {
-        EnterGear(program, gear);
+        EnterGear(program, gear.teeth, gear.module);
         GearParameters p = DefaultGearParameters();
         p.toothCount = atoi(gear.teeth);
         p.module = atof(gear.module);

@@ -14,7 +14,6 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT
-start_wine_session "$work/session"
 
 "$involute" script -o "$work/default.scr"
 "$involute" script --teeth 12 --shift 0.5 -o "$work/twelve.scr"
@@ -22,23 +21,44 @@ start_wine_session "$work/session"
 "$involute" svg -o "$work/default.svg"
 "$involute" dxf --teeth 12 -o "$work/twelve.dxf"
 "$involute" svg --teeth 12 -o "$work/twelve.svg"
-mkdir -p "$work/run" "$work/cli"
+cp "$work/default.scr" "$work/톱니.scr"
+mkdir -p "$work/run" "$work/run-english" "$work/cli/기어 도면"
 
-# The Windows build of the tool writes the very same bytes as the native one.
+# The Windows build of the tool writes the very same bytes as the native one, also to a
+# file name outside every ANSI code page, given on an English Windows.
+tool_writes_the_native_bytes() {
+  local file
+  for file in "$@"; do
+    if ! cmp -s "$work/cli/$file" "$work/$(basename "$file")"; then
+      echo "FAILED: the Windows build of involute writes other bytes than the native one: $file"
+      return 1
+    fi
+  done
+  echo "windows involute writes the native bytes: $*"
+}
+
+win() { winepath -w "$1" 2>/dev/null; }
+status=0
+run_driver() {
+  local language=$1 folder=$2
+  wine "$build/e2e_driver.exe" test "$language" "$(win "$build/odontra.exe")" "$(win "$folder")" \
+    "$(win "$work/default.scr")" "$(win "$work/twelve.scr")" \
+    "$(win "$work/default.dxf")" "$(win "$work/default.svg")" || status=1
+}
+
+start_wine_session "$work/korean"
 (cd "$work/cli" && wine "$build/involute.exe" script -o default.scr)
 (cd "$work/cli" && wine "$build/involute.exe" dxf -o default.dxf)
 (cd "$work/cli" && wine "$build/involute.exe" svg -o default.svg)
 (cd "$work/cli" && wine "$build/involute.exe" dxf --teeth 12 -o twelve.dxf)
 (cd "$work/cli" && wine "$build/involute.exe" svg --teeth 12 -o twelve.svg)
-for file in default.scr default.dxf default.svg twelve.dxf twelve.svg; do
-  if ! cmp -s "$work/cli/$file" "$work/$file"; then
-    echo "FAILED: the Windows build of involute writes other bytes than the native one: $file"
-    exit 1
-  fi
-done
-echo "windows involute script, dxf and svg match the native ones: 1 passed, 0 failed"
+tool_writes_the_native_bytes default.scr default.dxf default.svg twelve.dxf twelve.svg ||
+  status=1
+run_driver korean "$work/run"
+stop_wine_session
 
-win() { winepath -w "$1" 2>/dev/null; }
-wine "$build/e2e_driver.exe" test "$(win "$build/odontra.exe")" "$(win "$work/run")" \
-  "$(win "$work/default.scr")" "$(win "$work/twelve.scr")" \
-  "$(win "$work/default.dxf")" "$(win "$work/default.svg")"
+start_wine_session "$work/english" en_US.UTF-8
+(cd "$work/cli" && wine "$build/involute.exe" script -o "기어 도면/톱니.scr")
+tool_writes_the_native_bytes "기어 도면/톱니.scr" || status=1
+run_driver english "$work/run-english"
+exit $status
