@@ -16,6 +16,9 @@ double LeastFitTolerance(const GearParameters& p) {
     return std::fmax(1e-9 * p.module, 512 * DBL_EPSILON * tipRadius);
 }
 
+// The arcs of the second way of fitting a flank without undercut; large, hence static.
+static FittedArc throughArcs[kFittedFlankCapacity];
+
 bool FitRackFlank(const GearParameters& p, double tolerance, FittedFlank* flank) {
     flank->count = 0;
     flank->cornerArc = 0;
@@ -30,18 +33,25 @@ bool FitRackFlank(const GearParameters& p, double tolerance, FittedFlank* flank)
     ArcSink sink = {flank->arc, kFittedFlankCapacity, 0};
     bool fitted = false;
     if (!data.undercut) {
-        // Fillet and involute touch at the transition: their arcs meet there along the
-        // common tangent. Each curve's bend varies smoothly, not across the transition.
-        const PlaneCurve fillet = FilletCurve(f, g.thetaStart, g.thetaTransition);
-        const PlaneCurve involute = InvoluteCurve(f, g.thetaEnd);
-        fitted = FitArcs(&fillet, 1, tolerance, &sink) && FitArcs(&involute, 1, tolerance, &sink);
-        if (!fitted) {
-            // A fillet within the tolerance of a corner leaves no room for arcs of its
-            // own: the arcs round it off on their way onto the involute.
-            const PlaneCurve pieces[2] = {fillet, involute};
-            sink.count = 0;
-            fitted = FitArcs(pieces, 2, tolerance, &sink);
+        // Fillet and involute touch at the transition, where the arcs may meet along the
+        // common tangent or run on through. Running on saves an arc where the fillet's bend
+        // flows into the involute's; where it does not, the arcs leave the fillet at an
+        // angle to the involute that they must first work off. Both are fitted, the fewer
+        // arcs kept. A fillet within the tolerance of a corner leaves no room for arcs of
+        // its own: only running on fits.
+        const PlaneCurve pieces[2] = {FilletCurve(f, g.thetaStart, g.thetaTransition),
+                                      InvoluteCurve(f, g.thetaEnd)};
+        const bool apart =
+            FitArcs(&pieces[0], 1, tolerance, &sink) && FitArcs(&pieces[1], 1, tolerance, &sink);
+        ArcSink through = {throughArcs, kFittedFlankCapacity, 0};
+        const bool runsOn = FitArcs(pieces, 2, tolerance, &through);
+        if (runsOn && (!apart || through.count < sink.count)) {
+            for (int i = 0; i < through.count; i++) {
+                flank->arc[i] = throughArcs[i];
+            }
+            sink.count = through.count;
         }
+        fitted = apart || runsOn;
     } else {
         UndercutCrossing crossing;
         if (FindUndercutCrossing(f, &crossing)) {
