@@ -11,9 +11,6 @@
 // early.
 const int kNodeWindowCapacity = 4096;
 
-// The most pieces a chain may join.
-const int kMaxCurvePieces = 4;
-
 struct NodeWindow {
     const PlaneCurve* pieces;
     int pieceCount;

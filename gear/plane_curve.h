@@ -12,6 +12,9 @@ struct CurveSample {
     double direction;
 };
 
+// The most pieces, joined along a common tangent, that one fit may run through.
+const int kMaxCurvePieces = 4;
+
 struct PlaneCurve {
     const void* context;
     CurveSample (*sample)(const void* context, double t);
