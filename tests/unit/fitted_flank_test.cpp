@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <random>
+
+#include "gear/fitted_flank.h"
+#include "gear/gear_data.h"
+#include "gear/parameter_check.h"
+#include "gear/tooth_profile.h"
+
+namespace {
+
+// Large: in static storage, like the program's.
+FittedFlank flank;
+
+double Radius(ModelPoint p) {
+    return std::hypot(p.x, p.y);
+}
+
+// The distance from p to an arc, worked out in the frame of its chord (u along it from its
+// middle, v to its left), where the circle's centre lies at v = c (1 - b^2) / (4 b).
+double DistanceToArc(const FittedArc& a, ModelPoint p) {
+    const double cx = a.end.x - a.start.x;
+    const double cy = a.end.y - a.start.y;
+    const double c = std::hypot(cx, cy);
+    const double mx = p.x - (a.start.x + a.end.x) / 2;
+    const double my = p.y - (a.start.y + a.end.y) / 2;
+    const double u = (mx * cx + my * cy) / c;
+    const double v = (my * cx - mx * cy) / c;
+    const double b = a.bulge;
+    // Seen from the centre, p lies between the ends when the ray through p meets the chord.
+    const double w = 1 - 4 * b * v / (c * (1 - b * b));
+    if (w > 0 && std::fabs(u) <= c / 2 * w) {
+        // (|p - centre|^2 - R^2) / (|p - centre| + R), everything multiplied by b.
+        const double power = b * (u * u + v * v - c * c / 4) - v * c * (1 - b * b) / 2;
+        return std::fabs(power) /
+               (std::hypot(b * u, b * v - c * (1 - b * b) / 4) + c * (1 + b * b) / 4);
+    }
+    return std::fmin(std::hypot(p.x - a.start.x, p.y - a.start.y),
+                     std::hypot(p.x - a.end.x, p.y - a.end.y));
+}
+
+// The distance from p to the nearest arc, searched about the arc nearest the last point.
+double DistanceToFlank(ModelPoint p, int* near) {
+    double d = HUGE_VAL;
+    int best = *near;
+    for (int i = *near - 3; i <= *near + 3; i++) {
+        if (i >= 0 && i < flank.count && DistanceToArc(flank.arc[i], p) < d) {
+            d = DistanceToArc(flank.arc[i], p);
+            best = i;
+        }
+    }
+    *near = best;
+    return d;
+}
+
+double AlphaOf(const GearParameters& p) {
+    return p.pressureAngleDeg * kProfilePi / 180;
+}
+
+// The largest distance from the fitted arcs of the exact flank, sampled densely at roll
+// angles: the fillet below the form circle, the involute above it, from the root to the
+// tip. The form circle comes from the gear data, not from the fit.
+double LargestDeviation(const GearParameters& p, const GearData& data) {
+    const double alpha = AlphaOf(p);
+    const double z = p.toothCount;
+    const GeneratingMotion g = ComputeGeneratingMotion(p, alpha);
+    const double form = data.formDiameter / 2;
+    // Where the involute leaves the base circle: q = -sin(alpha).
+    const double thetaBase =
+        (-std::sin(alpha) - 2 * p.profileShiftCoef / z * std::sin(alpha)) / std::cos(alpha) -
+        kProfileHalfPi / z;
+    const int samples = 64 * flank.count + 2000;
+    double largest = 0;
+    int near = 0;
+    for (int i = 0; i <= samples; i++) {
+        const ModelPoint f =
+            FilletPointAt(p, g, g.thetaStart + i * (g.thetaTransition - g.thetaStart) / samples);
+        if (Radius(f) <= form) {
+            largest = std::fmax(largest, DistanceToFlank(f, &near));
+        }
+    }
+    for (int i = 0; i <= samples; i++) {
+        const ModelPoint v =
+            InvolutePointAt(p, alpha, thetaBase + i * (g.thetaEnd - thetaBase) / samples);
+        if (Radius(v) >= form) {
+            largest = std::fmax(largest, DistanceToFlank(v, &near));
+        }
+    }
+    return largest;
+}
+
+// The angle between two directions, radians.
+double AngleBetween(double a, double b) {
+    return std::fabs(std::remainder(a - b, 2 * M_PI));
+}
+
+GearParameters Gear(int z, double x, double alphaDeg) {
+    GearParameters p = DefaultGearParameters();
+    p.toothCount = z;
+    p.profileShiftCoef = x;
+    p.pressureAngleDeg = alphaDeg;
+    return p;
+}
+
+// A gear from the spread of the property tests: small tooth counts (many undercut) half the
+// time, modules from 1e-3 to 1e4.
+GearParameters RandomGear(std::mt19937_64& random) {
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    GearParameters p = DefaultGearParameters();
+    p.toothCount = uniform(0, 1) < 0.5
+                       ? static_cast<int>(uniform(3, 41))
+                       : static_cast<int>(std::exp(uniform(std::log(40), std::log(10000))));
+    p.module = std::exp(uniform(std::log(1e-3), std::log(1e4)));
+    p.pressureAngleDeg = uniform(12, 32);
+    p.profileShiftCoef = uniform(-0.6, 1.0);
+    p.addendumCoef = uniform(0.6, 1.4);
+    p.dedendumCoef = uniform(0.9, 1.5);
+    p.toolTipRadiusCoef = uniform(0, 0.4);
+    return p;
+}
+
+// What every fitted flank must be: arcs from the root point, tangent to the root circle,
+// to the tip point, each at least the tolerance long, joined end to end with one tangent
+// but at the undercut corner, which lies on the form circle of the gear data.
+void ExpectSoundFlank(const GearParameters& p, const GearData& data, double tolerance) {
+    const GeneratingMotion g = ComputeGeneratingMotion(p, AlphaOf(p));
+    ASSERT_GT(flank.count, 0);
+    const ModelPoint root = flank.arc[0].start;
+    const ModelPoint rootPoint = FilletPointAt(p, g, g.thetaStart);
+    const ModelPoint tipPoint = InvolutePointAt(p, AlphaOf(p), g.thetaEnd);
+    EXPECT_EQ(root.x, rootPoint.x);
+    EXPECT_EQ(root.y, rootPoint.y);
+    EXPECT_EQ(flank.arc[flank.count - 1].end.x, tipPoint.x);
+    EXPECT_EQ(flank.arc[flank.count - 1].end.y, tipPoint.y);
+    // Clockwise along the root circle, toward the tooth.
+    const double alongRoot = std::atan2(root.y, root.x) - M_PI / 2;
+    EXPECT_LT(AngleBetween(FittedArcStartDirection(flank.arc[0]), alongRoot), 1e-9);
+    for (int i = 0; i < flank.count; i++) {
+        const FittedArc& a = flank.arc[i];
+        ASSERT_GE(std::hypot(a.end.x - a.start.x, a.end.y - a.start.y), tolerance) << i;
+        if (i == 0) {
+            continue;
+        }
+        const FittedArc& before = flank.arc[i - 1];
+        ASSERT_EQ(before.end.x, a.start.x) << i;
+        ASSERT_EQ(before.end.y, a.start.y) << i;
+        const double turn = AngleBetween(FittedArcEndDirection(before), FittedArcStartDirection(a));
+        // What the rounding of the arcs' ends alone turns their chords by.
+        const double chord =
+            std::fmin(std::hypot(a.end.x - a.start.x, a.end.y - a.start.y),
+                      std::hypot(before.end.x - before.start.x, before.end.y - before.start.y));
+        const double rounding = 8 * DBL_EPSILON * data.tipDiameter / chord;
+        if (i == flank.cornerArc) {
+            EXPECT_GT(turn, 1e-6);
+        } else {
+            ASSERT_LT(turn, 1e-9 + rounding) << "join " << i;
+        }
+    }
+    EXPECT_EQ(flank.cornerArc > 0, data.undercut);
+    if (data.undercut) {
+        EXPECT_DOUBLE_EQ(2 * Radius(flank.arc[flank.cornerArc].start), data.formDiameter);
+    }
+}
+
+TEST(FittedFlank, DefaultGearTakesAtMost34EntitiesPerTooth) {
+    const GearParameters p = DefaultGearParameters();
+    ASSERT_TRUE(FitRackFlank(p, 1e-4 * p.module, &flank));
+    // Both flanks, the tip arc and the gap arc.
+    const int entities = 2 * flank.count + 2;
+    EXPECT_LE(entities, 34);
+    std::printf("default gear, tolerance 1e-4 m: %d arcs a flank, %d entities a tooth\n",
+                flank.count, entities);
+}
+
+// The undercut gears of the handbooks' tables: the flank turns a corner where the cutter's
+// rounding crosses the involute, exactly on the form circle the gear data report.
+TEST(FittedFlank, UndercutTurnsTheCornerOnTheFormCircle) {
+    const GearParameters gears[] = {Gear(12, 0, 20), Gear(8, 0.5, 20), Gear(8, 0.5, 14.5),
+                                    Gear(9, 0, 14.5)};
+    for (const GearParameters& p : gears) {
+        SCOPED_TRACE(testing::Message() << "z=" << p.toothCount << " x=" << p.profileShiftCoef
+                                        << " a=" << p.pressureAngleDeg);
+        ASSERT_EQ(CheckGearParameters(p).rule, kRuleAccepted);
+        GearData data;
+        ComputeGearData(p, 0, 0, &data);
+        ASSERT_TRUE(data.undercut);
+        const double tolerance = 1e-5 * p.module;
+        ASSERT_TRUE(FitRackFlank(p, tolerance, &flank));
+        ExpectSoundFlank(p, data, tolerance);
+        EXPECT_LE(LargestDeviation(p, data), tolerance);
+    }
+}
+
+// Thousands of seeded gears the check accepts, undercut ones among them, modules from 1e-3
+// to 1e4, at four tolerances: every sampled point of the exact flank lies within the
+// tolerance of the arcs, give or take the rounding of the coordinates.
+TEST(FittedFlank, StaysWithinTheToleranceOverSeededGears) {
+    std::mt19937_64 random(20240612);
+    const double tolerances[] = {1e-2, 1e-3, 1e-4, 1e-5};
+    int fitted = 0;
+    int undercut = 0;
+    double worst = 0;
+    for (int trial = 0; trial < 4000; trial++) {
+        const GearParameters p = RandomGear(random);
+        if (CheckGearParameters(p).rule != kRuleAccepted) {
+            continue;
+        }
+        SCOPED_TRACE(testing::Message()
+                     << "z=" << p.toothCount << " m=" << p.module << " a=" << p.pressureAngleDeg
+                     << " x=" << p.profileShiftCoef << " ha=" << p.addendumCoef
+                     << " hf=" << p.dedendumCoef << " rho=" << p.toolTipRadiusCoef);
+        GearData data;
+        ComputeGearData(p, 0, 0, &data);
+        const double tolerance = tolerances[fitted % 4] * p.module;
+        ASSERT_TRUE(FitRackFlank(p, tolerance, &flank));
+        ExpectSoundFlank(p, data, tolerance);
+        const double rounding = 64 * DBL_EPSILON * data.tipDiameter;
+        const double deviation = LargestDeviation(p, data);
+        ASSERT_LE(deviation, tolerance + rounding);
+        worst = std::fmax(worst, deviation / tolerance);
+        fitted++;
+        undercut += data.undercut ? 1 : 0;
+    }
+    EXPECT_GT(fitted, 2500);
+    EXPECT_GT(undercut, 300);
+    std::printf("%d gears, %d undercut: largest deviation %.4f of the tolerance\n", fitted,
+                undercut, worst);
+}
+
+// Down to the least tolerance, for the largest gear, the smallest and largest modules and
+// an undercut one; below it the fit refuses.
+TEST(FittedFlank, HoldsDownToTheLeastToleranceAndRefusesBelow) {
+    GearParameters largest = DefaultGearParameters();
+    largest.toothCount = 9999;
+    largest.module = 1e4;
+    GearParameters smallest = DefaultGearParameters();
+    smallest.module = 1e-3;
+    const GearParameters gears[] = {largest, smallest, Gear(12, 0, 20)};
+    for (const GearParameters& p : gears) {
+        SCOPED_TRACE(testing::Message() << "z=" << p.toothCount << " m=" << p.module);
+        const double least = LeastFitTolerance(p);
+        EXPECT_NEAR(least, 1e-9 * p.module, 1e-24 * p.module);
+        EXPECT_FALSE(FitRackFlank(p, least * 0.99, &flank));
+        ASSERT_TRUE(FitRackFlank(p, least, &flank));
+        GearData data;
+        ComputeGearData(p, 0, 0, &data);
+        ExpectSoundFlank(p, data, least);
+        EXPECT_LE(LargestDeviation(p, data), least + 64 * DBL_EPSILON * data.tipDiameter);
+    }
+}
+
+}  // namespace
