@@ -62,5 +62,8 @@ struct ParameterProblem {
 
 ParameterProblem CheckGearParameters(const GearParameters& p);
 
+// The first part of that check: each field on its own, whatever cuts the gear.
+ParameterProblem CheckGearFields(const GearParameters& p);
+
 // The record of a refusal, or of acceptance with kRuleAccepted.
 ParameterProblem ParameterProblemOf(ParameterRule rule, GearField field, double limit);
