@@ -113,8 +113,8 @@ static double RoundedUp(double v) {
 // Every arc sweeps less than a pitch, and every pair of neighbouring points of the
 // outline, arc ends included, prints as two different points. All distances scale with
 // the module, which gives the smallest module the chosen divisions can be written with.
-static ParameterProblem CheckOutline(const GearParameters& p, const GearGeometry& g,
-                                     const ToothProfile& profile) {
+ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& g,
+                                    const ToothProfile& profile) {
     const int last = p.filletDivisions + p.involuteDivisions;
     FlankPoints flank;
     GeneratedFlank(profile, last, &flank);
@@ -145,5 +145,5 @@ ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeomet
     if (problem.rule != kRuleAccepted) {
         return problem;
     }
-    return CheckOutline(p, geometry, profile);
+    return CheckWalkedOutline(p, geometry, profile);
 }

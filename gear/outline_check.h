@@ -14,3 +14,8 @@
 // have accepted), and the tip and gap arcs the script writes between them.
 ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeometry& geometry,
                                        const ToothProfile& profile);
+
+// The part of that check which holds for any flank, a ring's too: the tip and gap arcs of the
+// walked outline sweep less than a pitch and its neighbouring points print apart.
+ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& geometry,
+                                    const ToothProfile& profile);

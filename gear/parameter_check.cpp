@@ -22,7 +22,7 @@ static bool WithinMagnitude(double v) {
 }
 
 // Each field on its own, in the order of the dialog.
-static ParameterProblem CheckFields(const GearParameters& p) {
+ParameterProblem CheckGearFields(const GearParameters& p) {
     if (p.toothCount < 1 || p.toothCount > kMaxToothCount) {
         return ParameterProblemOf(kRuleToothCountRange, kFieldToothCount, 0);
     }
@@ -141,7 +141,7 @@ static bool ProfileIsFinite(const GearGeometry& geometry, const ToothProfile& pr
 }
 
 ParameterProblem CheckGearParameters(const GearParameters& p) {
-    ParameterProblem problem = CheckFields(p);
+    ParameterProblem problem = CheckGearFields(p);
     if (problem.rule != kRuleAccepted) {
         return problem;
     }

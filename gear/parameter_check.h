@@ -8,3 +8,6 @@
 #include "gear/gear_problem.h"
 
 ParameterProblem CheckGearParameters(const GearParameters& p);
+
+// The first part of that check: each field on its own, whatever cuts the gear.
+ParameterProblem CheckGearFields(const GearParameters& p);

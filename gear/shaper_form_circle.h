@@ -1,0 +1,13 @@
+// Where the involute of a shaper-cut gear begins: on the line of action where the cutter's
+// flank meets its tip rounding, or, when the rounding undercuts the tooth, on the circle
+// where its cut crosses the involute. No platform types.
+//
+// A ring is never undercut this way: its interference point lies behind the cutter's on
+// the line of action, on the side away from the rounding.
+#pragma once
+
+#include "gear/shaper_cutting.h"
+
+// The form diameter dFf of the gear cut as c describes (accepted by CheckShaperCut); the
+// base diameter when an undercut rounding's cut never reaches the involute.
+double ShaperFormDiameter(const ShaperCutting& c);
