@@ -52,21 +52,16 @@ static int RunInvolute(int argc, char** argv) {
     if (request.command == kCommandReport) {
         return RunReport(request.parameters, request.report);
     }
-    GearGeometry geometry;
-    static ToothProfile profile;
-    ComputeProfileOf(request.parameters, &geometry, &profile);
-    const int last = request.parameters.filletDivisions + request.parameters.involuteDivisions;
+    static Gear gear;
+    ComputeGear(request.parameters, &gear);
     if (request.command == kCommandProfile) {
-        PrintProfile(geometry, profile, last);
+        PrintProfile(gear.geometry, gear.profile, GearLastIndex(gear));
         return fflush(stdout) == 0 ? 0 : 1;
     }
-    const int teeth = request.parameters.toothCount;
     if (request.command == kCommandScript) {
-        const DrawingScript script = {&geometry, &profile, last, teeth, 0.0, 0.0};
-        return Reported(request.outputFile, ExportDrawingScript(request.outputFile, script));
+        return Reported(request.outputFile, ExportDrawingScript(request.outputFile, gear));
     }
-    const CadDrawing drawing = {&geometry, &profile, last, request.parameters.filletDivisions,
-                                teeth};
+    const CadDrawing drawing = {&gear};
     return Reported(request.outputFile, request.command == kCommandDxf
                                             ? ExportDxfDrawing(request.outputFile, drawing)
                                             : ExportSvgDrawing(request.outputFile, drawing));

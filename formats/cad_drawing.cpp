@@ -2,12 +2,13 @@
 
 #include <cmath>
 
-bool CadFlank(const CadDrawing& drawing, FlankPoints* flank) {
-    if (drawing.lastIndex < 2 || drawing.lastIndex >= kProfileCapacity ||
-        drawing.filletDivisions < 1 || drawing.filletDivisions >= drawing.lastIndex) {
+bool CadFlank(const Gear& gear, FlankPoints* flank) {
+    const int nF = gear.parameters.filletDivisions;
+    const int last = nF + gear.parameters.involuteDivisions;
+    if (last < 2 || last >= kProfileCapacity || nF < 1 || nF >= last) {
         return false;
     }
-    ManufacturingFlank(*drawing.profile, drawing.lastIndex, drawing.filletDivisions, flank);
+    ManufacturingFlank(gear.profile, last, nF, flank);
     return true;
 }
 

@@ -4,14 +4,10 @@
 #pragma once
 
 #include "gear/gear_outline.h"
-#include "gear/tooth_profile.h"
+#include "gear/gear_value.h"
 
 struct CadDrawing {
-    const GearGeometry* geometry;
-    const ToothProfile* profile;
-    int lastIndex;        // L: points 0..L of the profile
-    int filletDivisions;  // nF: points 0..nF are the fillet
-    int toothCount;       // N
+    const Gear* gear;
 };
 
 // The radii of the reference circles, in drawing units.
@@ -23,8 +19,8 @@ struct ReferenceCircles {
     double centreMark;  // half the length of each stroke of the centre cross
 };
 
-// The flank the outline is made of, cut where undercut makes a loop. False, with nothing
-// stored, when L and nF do not describe a profile the arrays hold.
-bool CadFlank(const CadDrawing& drawing, FlankPoints* flank);
+// The flank the outline of gear is made of, cut where undercut makes a loop. False, with
+// nothing stored, when its divisions do not describe a profile the arrays hold.
+bool CadFlank(const Gear& gear, FlankPoints* flank);
 
 ReferenceCircles ReferenceCirclesOf(const GearGeometry& geometry);

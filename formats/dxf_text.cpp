@@ -68,6 +68,7 @@ static void WriteReferences(DL_Dxf& dxf, DxfSinkWriter& dw, const ReferenceCircl
 struct DxfOutlineWalk {
     DL_Dxf* dxf;
     DxfSinkWriter* dw;
+    ModelPoint centre;
     bool pending;
     ModelPoint vertex;
     double bulge;
@@ -95,15 +96,16 @@ static void OnFlank(void* context, int, bool, const ModelPoint* points, int coun
 // bulge, the tangent of a quarter of the swept angle.
 static void OnArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
     DxfOutlineWalk* walk = static_cast<DxfOutlineWalk*>(context);
-    walk->bulge = -tan(ArcSweep(start, end) / 4);
+    walk->bulge = -tan(ArcSweep(walk->centre, start, end) / 4);
 }
 
 bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing) {
     FlankPoints flank;
-    if (!CadFlank(drawing, &flank)) {
+    const Gear& gear = *drawing.gear;
+    if (!CadFlank(gear, &flank)) {
         return false;
     }
-    const ReferenceCircles circles = ReferenceCirclesOf(*drawing.geometry);
+    const ReferenceCircles circles = ReferenceCirclesOf(gear.geometry);
     DL_Dxf dxf;
     // The library takes the version to write only through out(); given no name it opens
     // no file and answers null.
@@ -115,10 +117,11 @@ bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing) {
     dw.sectionEnd();
     dw.sectionEntities();
     WriteReferences(dxf, dw, circles);
-    const int vertices = 2 * flank.count * (drawing.toothCount < 1 ? 1 : drawing.toothCount);
+    const int teeth = gear.geometry.drawnToothCount;
+    const int vertices = 2 * flank.count * (teeth < 1 ? 1 : teeth);
     dxf.writePolyline(dw, DL_PolylineData(vertices, 0, 0, 1), OnLayer("OUTLINE"));
-    DxfOutlineWalk walk = {&dxf, &dw, false, {0, 0}, 0};
-    WalkGearOutline(flank, drawing.toothCount, {&walk, OnFlank, OnArc});
+    DxfOutlineWalk walk = {&dxf, &dw, gear.placement.centre, false, {0, 0}, 0};
+    WalkGearOutline(flank, teeth, gear.placement, {&walk, OnFlank, OnArc});
     FlushVertex(&walk);
     dxf.writePolylineEnd(dw);
     dw.sectionEnd();

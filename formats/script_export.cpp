@@ -1,9 +1,9 @@
 #include "formats/script_export.h"
 
 static bool WriteScriptContent(OutputSink* sink, const void* content) {
-    return WriteDrawingScript(sink, *static_cast<const DrawingScript*>(content));
+    return WriteDrawingScript(sink, *static_cast<const Gear*>(content));
 }
 
-ExportResult ExportDrawingScript(const char* fileName, const DrawingScript& script) {
-    return ExportFile(fileName, WriteScriptContent, &script);
+ExportResult ExportDrawingScript(const char* fileName, const Gear& gear) {
+    return ExportFile(fileName, WriteScriptContent, &gear);
 }

@@ -4,4 +4,4 @@
 #include "output/file_export.h"
 #include "formats/script_text.h"
 
-ExportResult ExportDrawingScript(const char* fileName, const DrawingScript& script);
+ExportResult ExportDrawingScript(const char* fileName, const Gear& gear);

@@ -21,21 +21,20 @@ static void WriteZoom(OutputSink* sink, double r) {
     PutText(sink, "\r\n");
 }
 
-static void WriteCircle(OutputSink* sink, const DrawingScript& script, double radius) {
+static void WriteCircle(OutputSink* sink, ModelPoint centre, double radius) {
     PutText(sink, "circle ");
-    PutPoint(sink, script.centreX, script.centreY);
+    PutPoint(sink, centre.x, centre.y);
     PutText(sink, " ");
     PutFixed(sink, radius);
     PutText(sink, "\r\n");
 }
 
 // The CAD program draws the arc counter-clockwise from start to end about the centre.
-static void WriteArc(OutputSink* sink, const DrawingScript& script, ModelPoint start,
-                     ModelPoint end) {
+static void WriteArc(OutputSink* sink, ModelPoint centre, ModelPoint start, ModelPoint end) {
     PutText(sink, "arc ");
     PutPoint(sink, start.x, start.y);
     PutText(sink, " c ");
-    PutPoint(sink, script.centreX, script.centreY);
+    PutPoint(sink, centre.x, centre.y);
     PutText(sink, " ");
     PutPoint(sink, end.x, end.y);
     PutText(sink, "\r\n");
@@ -57,7 +56,7 @@ static void WriteFlank(OutputSink* sink, const ModelPoint* points, int count) {
 
 struct ScriptWalk {
     OutputSink* sink;
-    const DrawingScript* script;
+    ModelPoint centre;
 };
 
 static void OnFlank(void* context, int, bool, const ModelPoint* points, int count) {
@@ -66,14 +65,16 @@ static void OnFlank(void* context, int, bool, const ModelPoint* points, int coun
 
 static void OnArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
     const ScriptWalk* walk = static_cast<ScriptWalk*>(context);
-    WriteArc(walk->sink, *walk->script, start, end);
+    WriteArc(walk->sink, walk->centre, start, end);
 }
 
-bool WriteDrawingScript(OutputSink* sink, const DrawingScript& script) {
-    if (script.lastIndex < 2 || script.lastIndex >= kProfileCapacity) {
+bool WriteDrawingScript(OutputSink* sink, const Gear& gear) {
+    const int last = gear.parameters.filletDivisions + gear.parameters.involuteDivisions;
+    if (last < 2 || last >= kProfileCapacity) {
         return false;
     }
-    const GearGeometry& g = *script.geometry;
+    const GearGeometry& g = gear.geometry;
+    const ModelPoint centre = gear.placement.centre;
     WriteZoom(sink, g.tipRadius * 1.2);
     // The root circle made smaller by one tooth depth, and the pitch circle. A CAD program
     // refuses a radius that is not above zero at the six decimals written, and would then
@@ -81,13 +82,13 @@ bool WriteDrawingScript(OutputSink* sink, const DrawingScript& script) {
     // (teeth 3 to 7 with the other defaults) has no construction circle.
     const double constructionRadius = g.rootRadius - (g.tipRadius - g.rootRadius);
     if (constructionRadius > kLargestRadiusPrintedAsZero) {
-        WriteCircle(sink, script, constructionRadius);
+        WriteCircle(sink, centre, constructionRadius);
     }
-    WriteCircle(sink, script, g.pitchRadius);
+    WriteCircle(sink, centre, g.pitchRadius);
     FlankPoints flank;
-    GeneratedFlank(*script.profile, script.lastIndex, &flank);
-    ScriptWalk walk = {sink, &script};
+    GeneratedFlank(gear.profile, last, &flank);
+    ScriptWalk walk = {sink, centre};
     // A count below one would make the first tooth's angle 0/0; it draws as one tooth.
-    WalkGearOutline(flank, script.toothCount, {&walk, OnFlank, OnArc});
+    WalkGearOutline(flank, g.drawnToothCount, gear.placement, {&walk, OnFlank, OnArc});
     return !sink->failed;
 }

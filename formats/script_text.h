@@ -7,17 +7,9 @@
 #pragma once
 
 #include "output/output_sink.h"
-#include "gear/tooth_profile.h"
+#include "gear/gear_value.h"
 
-struct DrawingScript {
-    const GearGeometry* geometry;
-    const ToothProfile* profile;
-    int lastIndex;   // L: points 0..L of the profile
-    int toothCount;  // N
-    double centreX;  // the gear centre that every circle and arc is drawn about
-    double centreY;
-};
-
-// Puts the whole script into sink. False when a write failed, or when L is below 2 or
-// beyond the profile, which the LINE runs cannot express.
-bool WriteDrawingScript(OutputSink* sink, const DrawingScript& script);
+// Puts the whole script of gear into sink, drawn about the gear's centre. False when a
+// write failed, or when L is below 2 or beyond the profile, which the LINE runs cannot
+// express.
+bool WriteDrawingScript(OutputSink* sink, const Gear& gear);

@@ -57,7 +57,7 @@ static void WriteReferences(OutputSink* sink, const ReferenceCircles& c, double 
 
 struct SvgOutlineWalk {
     OutputSink* sink;
-    const GearGeometry* geometry;
+    const Gear* gear;
     bool started;
 };
 
@@ -81,8 +81,9 @@ static void OnFlank(void* context, int, bool, const ModelPoint* points, int coun
 // picture that is the positive sweep direction, flag 1.
 static void OnArc(void* context, OutlineArc kind, ModelPoint start, ModelPoint end) {
     SvgOutlineWalk* walk = static_cast<SvgOutlineWalk*>(context);
-    const double radius = kind == kTipArc ? walk->geometry->tipRadius : walk->geometry->rootRadius;
-    const bool large = ArcSweep(start, end) > kFullTurn / 2;
+    const GearGeometry& g = walk->gear->geometry;
+    const double radius = kind == kTipArc ? g.tipRadius : g.rootRadius;
+    const bool large = ArcSweep(walk->gear->placement.centre, start, end) > kFullTurn / 2;
     PutText(walk->sink, "A ");
     PutNumber(walk->sink, radius);
     PutText(walk->sink, " ");
@@ -94,10 +95,11 @@ static void OnArc(void* context, OutlineArc kind, ModelPoint start, ModelPoint e
 
 bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
     FlankPoints flank;
-    if (!CadFlank(drawing, &flank)) {
+    const Gear& gear = *drawing.gear;
+    if (!CadFlank(gear, &flank)) {
         return false;
     }
-    const ReferenceCircles circles = ReferenceCirclesOf(*drawing.geometry);
+    const ReferenceCircles circles = ReferenceCirclesOf(gear.geometry);
     // A twentieth of the tip radius around the gear, so no stroke touches the edge.
     const double half = circles.tip * 1.05;
     PutText(sink, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
@@ -117,8 +119,8 @@ bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
     PutText(sink, "<path class=\"outline\" fill=\"none\" stroke=\"black\"");
     PutAttribute(sink, "stroke-width", half / 250, "");
     PutText(sink, " d=\"\n");
-    SvgOutlineWalk walk = {sink, drawing.geometry, false};
-    WalkGearOutline(flank, drawing.toothCount, {&walk, OnFlank, OnArc});
+    SvgOutlineWalk walk = {sink, &gear, false};
+    WalkGearOutline(flank, gear.geometry.drawnToothCount, gear.placement, {&walk, OnFlank, OnArc});
     PutText(sink, "Z\"/>\n</svg>\n");
     return !sink->failed;
 }

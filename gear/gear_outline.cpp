@@ -67,7 +67,8 @@ void ManufacturingFlank(const ToothProfile& profile, int lastIndex, int filletDi
     }
 }
 
-void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalker& walker) {
+void WalkGearOutline(const FlankPoints& flank, int toothCount, const GearPlacement& placement,
+                     const OutlineWalker& walker) {
     const int n = toothCount < 1 ? 1 : toothCount;
     const int count = flank.count;
     ModelPoint points[kFlankCapacity];
@@ -76,7 +77,7 @@ void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalk
     for (int k = 0; k < n; k++) {
         const ToothRotation r = RotationOfTooth(k, n);
         for (int i = 0; i < count; i++) {
-            points[i] = RotatedPoint(flank.point[i], r);
+            points[i] = PlacedPoint(RotatedPoint(flank.point[i], r), placement);
         }
         if (k == 0) {
             firstRoot = points[0];
@@ -86,7 +87,7 @@ void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalk
         walker.flank(walker.context, k, false, points, count);
         const ModelPoint leftTip = points[count - 1];
         for (int i = 0; i < count; i++) {
-            points[i] = RotatedMirrorPoint(flank.point[count - 1 - i], r);
+            points[i] = PlacedPoint(RotatedMirrorPoint(flank.point[count - 1 - i], r), placement);
         }
         walker.arc(walker.context, kTipArc, points[0], leftTip);
         walker.flank(walker.context, k, true, points, count);
@@ -96,9 +97,13 @@ void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalk
     walker.arc(walker.context, kGapArc, firstRoot, previousRoot);
 }
 
-double ArcSweep(ModelPoint start, ModelPoint end) {
-    const double cross = start.x * end.y - start.y * end.x;
-    const double dot = start.x * end.x + start.y * end.y;
+double ArcSweep(ModelPoint centre, ModelPoint start, ModelPoint end) {
+    const double ax = start.x - centre.x;
+    const double ay = start.y - centre.y;
+    const double bx = end.x - centre.x;
+    const double by = end.y - centre.y;
+    const double cross = ax * by - ay * bx;
+    const double dot = ax * bx + ay * by;
     const double sweep = std::atan2(cross, dot);
     return sweep < 0 ? sweep + kFullTurn : sweep;
 }

@@ -3,6 +3,7 @@
 // flank from tip to root, then the arc across the gap to the next tooth. No platform types.
 #pragma once
 
+#include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
 #include "gear/tooth_rotation.h"
 
@@ -39,9 +40,11 @@ struct OutlineWalker {
     void (*arc)(void* context, OutlineArc kind, ModelPoint start, ModelPoint end);
 };
 
-// The counter-clockwise sweep of an arc from start to end about the centre: above 0 and
-// below a full turn, 0 for coincident ends.
-double ArcSweep(ModelPoint start, ModelPoint end);
+// The counter-clockwise sweep of an arc from start to end about centre: above 0 and below a
+// full turn, 0 for coincident ends.
+double ArcSweep(ModelPoint centre, ModelPoint start, ModelPoint end);
 
-// Walks toothCount teeth (at least one), tooth k turned clockwise by k pitches.
-void WalkGearOutline(const FlankPoints& flank, int toothCount, const OutlineWalker& walker);
+// Walks toothCount teeth (at least one), tooth k turned clockwise by k pitches, all of them
+// then carried to where placement puts the gear.
+void WalkGearOutline(const FlankPoints& flank, int toothCount, const GearPlacement& placement,
+                     const OutlineWalker& walker);

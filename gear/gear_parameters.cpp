@@ -1,8 +1,5 @@
 #include "gear/gear_parameters.h"
 
-GearParameters gearParameters;
-int lastPointIndex;
-
 GearParameters DefaultGearParameters() {
     GearParameters p;
     p.toothCount = 24;
@@ -15,9 +12,4 @@ GearParameters DefaultGearParameters() {
     p.involuteDivisions = 30;
     p.filletDivisions = 20;
     return p;
-}
-
-void SetDefaultGearParameters() {
-    gearParameters = DefaultGearParameters();
-    lastPointIndex = 50;
 }

@@ -1,5 +1,5 @@
-// The gear and cutter data entered by the user: one process-wide record from which the
-// geometry, the drawings and the script are derived. No platform types.
+// The gear and cutter data entered by the user, from which the geometry, the drawings and
+// the script are derived. No platform types.
 #pragma once
 
 struct GearParameters {
@@ -14,13 +14,5 @@ struct GearParameters {
     int filletDivisions;       // nF
 };
 
-extern GearParameters gearParameters;
-
-// Index of the last profile point: filletDivisions + involuteDivisions.
-extern int lastPointIndex;
-
 // The values a run starts from: the usual 20 degree full-depth gear.
 GearParameters DefaultGearParameters();
-
-// Stores the defaults into gearParameters and lastPointIndex.
-void SetDefaultGearParameters();

@@ -94,7 +94,7 @@ static void SkipFlank(void*, int, bool, const ModelPoint*, int) {}
 
 static void MeasureArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
     ArcScan* scan = static_cast<ArcScan*>(context);
-    const double sweep = ArcSweep(start, end);
+    const double sweep = ArcSweep({0, 0}, start, end);
     if (!(sweep > 0 && sweep < scan->pitch)) {
         scan->tooWide = true;
     }
@@ -119,7 +119,7 @@ ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry&
     FlankPoints flank;
     GeneratedFlank(profile, last, &flank);
     ArcScan scan = {kFullTurn / p.toothCount, false, HUGE_VAL};
-    WalkGearOutline(flank, p.toothCount, {&scan, SkipFlank, MeasureArc});
+    WalkGearOutline(flank, p.toothCount, {{0, 0}, 0}, {&scan, SkipFlank, MeasureArc});
     if (scan.tooWide) {
         return ParameterProblemOf(kRuleArcTooWide, kFieldAddendum, 0);
     }

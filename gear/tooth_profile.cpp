@@ -2,9 +2,6 @@
 
 #include <cmath>
 
-GearGeometry gearGeometry;
-ToothProfile toothProfile;
-
 double Square(double v) {
     return v * v;
 }
@@ -100,9 +97,4 @@ int ProfileLastIndex(int lastIndex) {
         return 0;
     }
     return lastIndex < kProfileCapacity ? lastIndex : kProfileCapacity - 1;
-}
-
-int ComputeToothProfile() {
-    ComputeProfileOf(gearParameters, &gearGeometry, &toothProfile);
-    return gearParameters.toothCount;
 }

@@ -13,7 +13,7 @@ struct GearGeometry {
     double tipRadius;
     double rootRadius;
     double pressureAngleRad;
-    int drawnToothCount;  // set by the callers of ComputeToothProfile
+    int drawnToothCount;  // the teeth the drawings and files show: the tooth count
 };
 
 // Points 0..lastPointIndex of the left flank of the tooth that stands on the +y axis:
@@ -38,9 +38,6 @@ struct ModelPoint {
     double y;
 };
 
-extern GearGeometry gearGeometry;
-extern ToothProfile toothProfile;
-
 double Square(double v);
 
 GeneratingMotion ComputeGeneratingMotion(const GearParameters& p, double pressureAngleRad);
@@ -58,6 +55,3 @@ void ComputeProfileOf(const GearParameters& p, GearGeometry* geometry, ToothProf
 
 // The last index a reader may use for lastPointIndex: never past the arrays.
 int ProfileLastIndex(int lastIndex);
-
-// Recomputes gearGeometry and toothProfile from gearParameters; returns the tooth count.
-int ComputeToothProfile();

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "gear/gear_parameters.h"
 #include "gear/parameter_check.h"
 #include "ui/gear_fields.h"
 #include "ui/number_reading.h"
 #include "ui/parameter_message.h"
 #include "ui/resource.h"
+#include "win32/program_gears.h"
 #include "win32/program_language.h"
 #include "win32/wide_text.h"
 
@@ -40,16 +40,16 @@ static void ShowGearParameters(HWND dialog) {
     for (const GearFieldSpec& spec : kGearFields) {
         char text[kFieldTextSize];
         if (spec.kind == kWholeField) {
-            snprintf(text, sizeof text, spec.format, gearParameters.*spec.whole);
+            snprintf(text, sizeof text, spec.format, currentGear.parameters.*spec.whole);
         } else {
-            snprintf(text, sizeof text, spec.format, gearParameters.*spec.real);
+            snprintf(text, sizeof text, spec.format, currentGear.parameters.*spec.real);
         }
         SetControlTextUtf8(dialog, spec.editControl, text);
     }
 }
 
 static GearParameters ReadGearParameters(HWND dialog) {
-    GearParameters p = gearParameters;
+    GearParameters p = currentGear.parameters;
     for (const GearFieldSpec& spec : kGearFields) {
         char text[4 * kReadTextUnits];
         ControlTextUtf8(dialog, spec.editControl, kReadTextUnits, text, sizeof text);
@@ -80,8 +80,7 @@ static void ConfirmGearParameters(HWND dialog) {
         ShowRefusal(dialog, problem);
         return;
     }
-    gearParameters = read;
-    lastPointIndex = read.involuteDivisions + read.filletDivisions;
+    currentGear.parameters = read;
     EndDialog(dialog, 1);
 }
 

@@ -4,5 +4,7 @@
 
 #include <windows.h>
 
-void WriteDxfFile(HWND window);
-void WriteSvgFile(HWND window);
+#include "gear/gear_value.h"
+
+void WriteDxfFile(HWND window, const Gear& gear);
+void WriteSvgFile(HWND window, const Gear& gear);

@@ -1,7 +1,5 @@
 // The whole-gear view: the three circles, the centre cross and every tooth, each the
 // profile turned clockwise by whole pitches, joined into one closed outline.
-#include "gear/gear_parameters.h"
-#include "gear/tooth_profile.h"
 #include "gear/gear_outline.h"
 #include "win32/canvas.h"
 #include "win32/drawings.h"
@@ -20,16 +18,17 @@ static void DrawLine(double x0, double y0, double x1, double y1) {
     LineTo(canvas.canvasDC, ToScreenX(x1), ToScreenY(y1));
 }
 
-void DrawWholeGear(HWND window) {
+void DrawWholeGear(HWND window, const Gear& gear) {
     ClearCanvas();
-    const double scale = ScaleToFit(550.0, gearGeometry.tipRadius + gearGeometry.tipRadius);
+    const GearGeometry& g = gear.geometry;
+    const double scale = ScaleToFit(550.0, g.tipRadius + g.tipRadius);
     viewTransform.scaleX = scale;
     viewTransform.scaleY = scale;
     viewTransform.originX = 300.0f;
     viewTransform.originY = 275.0f;
-    DrawCircle(canvas.yellowPen, gearGeometry.tipRadius);
-    DrawCircle(canvas.cyanPen, gearGeometry.pitchRadius);
-    DrawCircle(canvas.magentaPen, gearGeometry.rootRadius);
+    DrawCircle(canvas.yellowPen, g.tipRadius);
+    DrawCircle(canvas.cyanPen, g.pitchRadius);
+    DrawCircle(canvas.magentaPen, g.rootRadius);
     // The centre cross, two model units each way whatever the scale.
     SelectObject(canvas.canvasDC, canvas.defaultPen);
     DrawLine(0, -2, 0, 2);
@@ -37,8 +36,8 @@ void DrawWholeGear(HWND window) {
 
     // The first tooth red, the others blue, the gaps crossed by straight lines, closed.
     FlankPoints flank;
-    GeneratedFlank(toothProfile, lastPointIndex, &flank);
-    TraceGearOutline(canvas.canvasDC, flank, gearGeometry.drawnToothCount,
+    GeneratedFlank(gear.profile, GearLastIndex(gear), &flank);
+    TraceGearOutline(canvas.canvasDC, flank, g.drawnToothCount,
                      {canvas.redPen, canvas.bluePen, true});
     InvalidateRect(window, nullptr, TRUE);
 }

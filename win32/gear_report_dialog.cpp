@@ -8,9 +8,9 @@
 
 #include "formats/gear_report_text.h"
 #include "gear/gear_data.h"
-#include "gear/gear_parameters.h"
 #include "text/utf8.h"
 #include "ui/resource.h"
+#include "win32/program_gears.h"
 #include "win32/program_language.h"
 #include "win32/wide_text.h"
 
@@ -69,7 +69,7 @@ static void ShowData(HWND dialog) {
 }
 
 static void Compute(HWND dialog, double pinDiameter, int spanTeeth) {
-    ComputeGearData(gearParameters, pinDiameter, spanTeeth, &reportState.data);
+    ComputeGearData(currentGear.parameters, pinDiameter, spanTeeth, &reportState.data);
     reportState.pinDiameter = reportState.data.pinDiameter;
     reportState.spanTeeth = reportState.data.spanTeeth;
     ShowData(dialog);
@@ -108,7 +108,8 @@ static void ShowRefusal(HWND dialog, GearDataRefusal refusal) {
     char named[300];
     snprintf(named, sizeof named, UiText(kTextFieldInSentence), label);
     char text[1024];
-    FormatGearDataRefusal(refusal, gearParameters, programLanguage, named, text, sizeof text);
+    FormatGearDataRefusal(refusal, currentGear.parameters, programLanguage, named, text,
+                          sizeof text);
     MessageBoxUtf8(dialog, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
     HWND edit = GetDlgItem(
         dialog, refusal == kPinDiameterRefused ? IDC_REPORT_PIN_DIAMETER : IDC_REPORT_SPAN_TEETH);
@@ -127,12 +128,12 @@ static void Recompute(HWND dialog) {
     double pin = s.pinDiameter;
     int span = s.spanTeeth;
     if (strcmp(pinText, s.pinText) != 0 &&
-        (!ReadNumber(pinText, &pin) || !PinDiameterAccepted(gearParameters, pin))) {
+        (!ReadNumber(pinText, &pin) || !PinDiameterAccepted(currentGear.parameters, pin))) {
         ShowRefusal(dialog, kPinDiameterRefused);
         return;
     }
     if (strcmp(spanText, s.spanText) != 0 &&
-        (!ReadWholeNumber(spanText, &span) || !SpanTeethAccepted(gearParameters, span))) {
+        (!ReadWholeNumber(spanText, &span) || !SpanTeethAccepted(currentGear.parameters, span))) {
         ShowRefusal(dialog, kSpanTeethRefused);
         return;
     }

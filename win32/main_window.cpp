@@ -1,13 +1,12 @@
 // The one dispatcher: creation, painting, destruction and the menu commands.
 #include "win32/main_window.h"
 
-#include "gear/gear_parameters.h"
-#include "gear/tooth_profile.h"
 #include "ui/resource.h"
 #include "win32/canvas.h"
 #include "win32/drawing_writer.h"
 #include "win32/drawings.h"
 #include "win32/gear_report_dialog.h"
+#include "win32/program_gears.h"
 #include "win32/program_language.h"
 #include "win32/script_writer.h"
 
@@ -20,8 +19,7 @@ static void MarkLanguage(HWND window) {
 
 // Defaults, the first profile, then the blank canvas: all before the window is shown.
 static void OnCreate(HWND window) {
-    SetDefaultGearParameters();
-    gearGeometry.drawnToothCount = ComputeToothProfile();
+    ComputeGear(DefaultGearParameters(), &currentGear);
     CreateCanvas(window);
     MarkLanguage(window);
 }
@@ -50,22 +48,22 @@ static void OnCommand(HWND window, int command) {
             InputGearData(window);
             break;
         case IDM_ONE_TOOTH:
-            DrawOneTooth(window);
+            DrawOneTooth(window, currentGear);
             break;
         case IDM_WHOLE_GEAR:
-            DrawWholeGear(window);
+            DrawWholeGear(window, currentGear);
             break;
         case IDM_MAKE_SCRIPT:
-            WriteScriptFile(window);
+            WriteScriptFile(window, currentGear);
             break;
         case IDM_GEAR_REPORT:
             ShowGearReport(window);
             break;
         case IDM_MAKE_DXF:
-            WriteDxfFile(window);
+            WriteDxfFile(window, currentGear);
             break;
         case IDM_MAKE_SVG:
-            WriteSvgFile(window);
+            WriteSvgFile(window, currentGear);
             break;
         case IDM_LANGUAGE_KOREAN:
             SpeakLanguage(window, kKorean);

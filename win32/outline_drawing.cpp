@@ -57,5 +57,5 @@ void TraceGearOutline(HDC dc, const FlankPoints& flank, int toothCount, OutlineP
     const int teeth = toothCount < 1 ? 1 : toothCount;
     SelectObject(dc, pens.firstTooth);
     OutlineTrace trace = {dc, pens, teeth, false};
-    WalkGearOutline(flank, teeth, {&trace, OnFlank, OnArc});
+    WalkGearOutline(flank, teeth, {{0, 0}, 0}, {&trace, OnFlank, OnArc});
 }

@@ -4,4 +4,6 @@
 
 #include <windows.h>
 
-void WriteScriptFile(HWND window);
+#include "gear/gear_value.h"
+
+void WriteScriptFile(HWND window, const Gear& gear);

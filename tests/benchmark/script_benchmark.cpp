@@ -72,14 +72,11 @@ void ExportScript(benchmark::State& state, const GearParameters& p) {
         state.SkipWithError("the check refuses the gear");
         return;
     }
-    GearGeometry geometry;
-    static ToothProfile profile;
-    ComputeProfileOf(p, &geometry, &profile);
-    const DrawingScript script = {&geometry,    &profile, p.filletDivisions + p.involuteDivisions,
-                                  p.toothCount, 0.0,      0.0};
+    static Gear gear;
+    ComputeGear(p, &gear);
     ScratchFolder folder("gear.scr");
     for (auto _ : state) {
-        if (ExportDrawingScript(folder.file.c_str(), script).stage != kExportDone) {
+        if (ExportDrawingScript(folder.file.c_str(), gear).stage != kExportDone) {
             state.SkipWithError("the export failed");
             break;
         }

@@ -59,7 +59,7 @@ std::vector<Chord> OutlineChords(const FlankPoints& flank, int teeth) {
     auto onArc = [](void* context, OutlineArc, ModelPoint start, ModelPoint end) {
         static_cast<std::vector<Chord>*>(context)->push_back({end, start});
     };
-    WalkGearOutline(flank, teeth, {&chords, onFlank, onArc});
+    WalkGearOutline(flank, teeth, {{0, 0}, 0}, {&chords, onFlank, onArc});
     return chords;
 }
 

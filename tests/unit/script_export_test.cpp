@@ -16,6 +16,7 @@
 #include "formats/script_export.h"
 #include "ui/script_name.h"
 #include "output/temporary_name.h"
+#include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
 #include "tests/unit/script_test_support.h"
 
@@ -27,15 +28,15 @@ protected:
         char pattern[] = "/tmp/odontra-export-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder_ = pattern;
-        ComputeProfileOf(DefaultGearParameters(), &geometry_, &profile_);
+        ComputeGear(DefaultGearParameters(), &gear_);
     }
     void TearDown() override {
         temporaryNameSource = SystemRandomBytes;
         std::string command = "rm -rf '" + folder_ + "'";
         ASSERT_EQ(system(command.c_str()), 0);
     }
-    DrawingScript Script() const {
-        return DrawingScript{&geometry_, &profile_, 50, 24, 0.0, 0.0};
+    const Gear& Script() const {
+        return gear_;
     }
     std::string Export(const std::string& target) const {
         return ExportDrawingScript(target.c_str(), Script()).stage == kExportDone ? "done"
@@ -54,8 +55,7 @@ protected:
         return files;
     }
     std::string folder_;
-    GearGeometry geometry_;
-    ToothProfile profile_;
+    Gear gear_;
 };
 
 TEST_F(ScriptExport, WritesTheScriptAndLeavesNoTemporaryFile) {

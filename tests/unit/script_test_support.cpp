@@ -12,15 +12,12 @@ bool AppendToString(void* target, const char* bytes, size_t count) {
 }
 
 std::string ScriptTextOf(const GearParameters& p) {
-    GearGeometry geometry;
-    static ToothProfile profile;
-    ComputeProfileOf(p, &geometry, &profile);
-    const DrawingScript script = {&geometry,    &profile, p.filletDivisions + p.involuteDivisions,
-                                  p.toothCount, 0.0,      0.0};
+    static Gear gear;
+    ComputeGear(p, &gear);
     std::string text;
     static OutputSink sink;
     OpenSink(&sink, AppendToString, &text);
-    const bool written = WriteDrawingScript(&sink, script);
+    const bool written = WriteDrawingScript(&sink, gear);
     return CloseSink(&sink) && written ? text : "";
 }
 

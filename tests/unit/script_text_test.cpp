@@ -7,6 +7,7 @@
 
 #include "formats/script_text.h"
 #include "gear/parameter_check.h"
+#include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
 #include "tests/unit/script_test_support.h"
 
@@ -114,15 +115,16 @@ TEST(DrawingScript, LeavesOutAConstructionCircleThatIsNotAboveZero) {
 }
 
 TEST(DrawingScript, RefusesProfilesTheLineRunsCannotExpress) {
-    GearGeometry geometry = {};
-    static ToothProfile profile;
+    static Gear gear;
+    ComputeGear(DefaultGearParameters(), &gear);
     std::string text;
     static OutputSink sink;
     OpenSink(&sink, AppendToString, &text);
-    DrawingScript script = {&geometry, &profile, 1, 24, 0.0, 0.0};
-    EXPECT_FALSE(WriteDrawingScript(&sink, script));
-    script.lastIndex = kProfileCapacity;
-    EXPECT_FALSE(WriteDrawingScript(&sink, script));
+    gear.parameters.filletDivisions = 0;
+    gear.parameters.involuteDivisions = 1;
+    EXPECT_FALSE(WriteDrawingScript(&sink, gear));
+    gear.parameters.involuteDivisions = kProfileCapacity;
+    EXPECT_FALSE(WriteDrawingScript(&sink, gear));
     EXPECT_TRUE(CloseSink(&sink));
     EXPECT_EQ(text, "");
 }
@@ -132,13 +134,11 @@ static bool RefuseBytes(void*, const char*, size_t) {
 }
 
 TEST(DrawingScript, ReportsAWriteThatFails) {
-    GearGeometry geometry;
-    static ToothProfile profile;
-    ComputeProfileOf(DefaultGearParameters(), &geometry, &profile);
-    const DrawingScript script = {&geometry, &profile, 50, 24, 0.0, 0.0};
+    static Gear gear;
+    ComputeGear(DefaultGearParameters(), &gear);
     static OutputSink sink;
     OpenSink(&sink, RefuseBytes, nullptr);
-    WriteDrawingScript(&sink, script);
+    WriteDrawingScript(&sink, gear);
     EXPECT_FALSE(CloseSink(&sink));
 }
 

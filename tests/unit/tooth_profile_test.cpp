@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gear/parameter_check.h"
+#include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
 
 namespace {
@@ -23,26 +24,30 @@ double RadiusOf(const ToothProfile& profile, int i) {
 }
 
 TEST(DefaultGear, StartsFromTheUsualTwentyDegreeGear) {
-    SetDefaultGearParameters();
-    EXPECT_EQ(gearParameters.toothCount, 24);
-    EXPECT_EQ(gearParameters.module, 2.0);
-    EXPECT_EQ(gearParameters.pressureAngleDeg, 20.0);
-    EXPECT_EQ(gearParameters.profileShiftCoef, 0.0);
-    EXPECT_EQ(gearParameters.addendumCoef, 1.0);
-    EXPECT_EQ(gearParameters.dedendumCoef, 1.25);
-    EXPECT_EQ(gearParameters.toolTipRadiusCoef, 0.25);
-    EXPECT_EQ(gearParameters.involuteDivisions, 30);
-    EXPECT_EQ(gearParameters.filletDivisions, 20);
-    EXPECT_EQ(lastPointIndex, 50);
+    static Gear gear;
+    ComputeGear(DefaultGearParameters(), &gear);
+    const GearParameters& p = gear.parameters;
+    EXPECT_EQ(p.toothCount, 24);
+    EXPECT_EQ(p.module, 2.0);
+    EXPECT_EQ(p.pressureAngleDeg, 20.0);
+    EXPECT_EQ(p.profileShiftCoef, 0.0);
+    EXPECT_EQ(p.addendumCoef, 1.0);
+    EXPECT_EQ(p.dedendumCoef, 1.25);
+    EXPECT_EQ(p.toolTipRadiusCoef, 0.25);
+    EXPECT_EQ(p.involuteDivisions, 30);
+    EXPECT_EQ(p.filletDivisions, 20);
+    EXPECT_EQ(GearLastIndex(gear), 50);
 }
 
 TEST(DefaultGear, HasTheRadiiAndPointsOfTheWorkedExample) {
-    SetDefaultGearParameters();
-    EXPECT_EQ(ComputeToothProfile(), 24);
-    EXPECT_NEAR(gearGeometry.pressureAngleRad, 0.349065850444, 1e-12);
-    EXPECT_DOUBLE_EQ(gearGeometry.pitchRadius, 24.0);
-    EXPECT_DOUBLE_EQ(gearGeometry.tipRadius, 26.0);
-    EXPECT_DOUBLE_EQ(gearGeometry.rootRadius, 21.5);
+    static Gear gear;
+    ComputeGear(DefaultGearParameters(), &gear);
+    const GearGeometry& g = gear.geometry;
+    EXPECT_EQ(g.drawnToothCount, 24);
+    EXPECT_NEAR(g.pressureAngleRad, 0.349065850444, 1e-12);
+    EXPECT_DOUBLE_EQ(g.pitchRadius, 24.0);
+    EXPECT_DOUBLE_EQ(g.tipRadius, 26.0);
+    EXPECT_DOUBLE_EQ(g.rootRadius, 21.5);
     const struct {
         int i;
         double x, y;
@@ -51,8 +56,8 @@ TEST(DefaultGear, HasTheRadiiAndPointsOfTheWorkedExample) {
                     {21, -1.811840, 22.590072},
                     {50, -0.715460, 25.990154}};
     for (const auto& e : expected) {
-        EXPECT_NEAR(toothProfile.profileX[e.i], e.x, 1e-6) << "point " << e.i;
-        EXPECT_NEAR(toothProfile.profileY[e.i], e.y, 1e-6) << "point " << e.i;
+        EXPECT_NEAR(gear.profile.profileX[e.i], e.x, 1e-6) << "point " << e.i;
+        EXPECT_NEAR(gear.profile.profileY[e.i], e.y, 1e-6) << "point " << e.i;
     }
 }
 

@@ -1,0 +1,3 @@
+#include "win32/program_gears.h"
+
+Gear currentGear;
