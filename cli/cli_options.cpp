@@ -30,6 +30,8 @@ void PrintUsage() {
         "       involute report [options] [--pin-diameter D] [--span-teeth K] [--json]\n"
         "       involute dxf [options] [-o FILE]\n"
         "       involute svg [options] [-o FILE]\n"
+        "       involute pair report|dxf|svg [options] --mate-teeth N [--mate-shift X]\n"
+        "                [--center-distance A] [--shorten-tips] [--json] [-o FILE]\n"
         "\n"
         "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
         "         as CSV, numbers with 17 significant digits\n"
@@ -39,6 +41,9 @@ void PrintUsage() {
         "dxf      writes the gear as a DXF R12 drawing: one closed outline, undercut loop\n"
         "         cut off, and the reference circles (CR LF line ends)\n"
         "svg      writes the same outline and circles as an SVG picture in millimetres\n"
+        "pair     the gear with its mate, cut by the same cutter: the pair's data (centre\n"
+        "         distance, backlash, contact, interference checked on the cut teeth), or\n"
+        "         both gears in mesh as a DXF drawing or SVG picture (pair.dxf, pair.svg)\n"
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
@@ -54,6 +59,7 @@ void PrintUsage() {
     printf("  %-22s %s\n", "-o FILE",
            "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
     PrintReportOptions();
+    PrintPairOptions();
     printf(
         "\nThe tooth depth, tip and root radii must be positive, the tip circle must lie outside\n"
         "the base circle, the cutter rounding's centre below the pitch line and inside half the\n"
@@ -96,12 +102,27 @@ static bool IsOutputOption(const char* name, size_t length) {
            (length == 8 && strncmp(name, "--output", 8) == 0);
 }
 
-static bool ParseOptions(int argc, char** argv, CliRequest* request) {
-    for (int a = 2; a < argc; a++) {
+static bool IsPairCommand(CliCommand command) {
+    return command == kCommandPairReport || command == kCommandPairDxf ||
+           command == kCommandPairSvg;
+}
+
+// The option of the command's own at argv[a]: how many words it took, 0 for none, -1 after
+// a refusal.
+static int ParseCommandOption(int argc, char** argv, int a, CliRequest* request) {
+    if (request->command == kCommandReport) {
+        return ParseReportOption(argc, argv, a, &request->report);
+    }
+    if (IsPairCommand(request->command)) {
+        return ParsePairOption(argc, argv, a, &request->pair);
+    }
+    return 0;
+}
+
+static bool ParseOptions(int argc, char** argv, int first, CliRequest* request) {
+    for (int a = first; a < argc; a++) {
         const char* word = argv[a];
-        const int taken = request->command == kCommandReport
-                              ? ParseReportOption(argc, argv, a, &request->report)
-                              : 0;
+        const int taken = ParseCommandOption(argc, argv, a, request);
         if (taken != 0) {
             if (taken < 0) {
                 return false;
@@ -120,7 +141,8 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const bool output = IsOutputOption(word, length);
         if ((field == nullptr && !output) ||
             (output && request->command != kCommandScript && request->command != kCommandDxf &&
-             request->command != kCommandSvg)) {
+             request->command != kCommandSvg && request->command != kCommandPairDxf &&
+             request->command != kCommandPairSvg)) {
             fprintf(stderr, "involute: unknown option '");
             PrintEscaped(stderr, word);
             fprintf(stderr, "' (see involute --help)\n");
@@ -148,11 +170,37 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
     return true;
 }
 
+// "pair report|dxf|svg", then the options; the mate's teeth must be given.
+static bool ParsePairCommand(int argc, char** argv, CliRequest* request) {
+    const char* what = argc > 2 ? argv[2] : "";
+    if (strcmp(what, "report") == 0) {
+        request->command = kCommandPairReport;
+    } else if (strcmp(what, "dxf") == 0) {
+        request->command = kCommandPairDxf;
+        request->outputFile = "pair.dxf";
+    } else if (strcmp(what, "svg") == 0) {
+        request->command = kCommandPairSvg;
+        request->outputFile = "pair.svg";
+    } else {
+        fprintf(stderr, "involute: say pair report, pair dxf or pair svg (see involute --help)\n");
+        return false;
+    }
+    if (!ParseOptions(argc, argv, 3, request)) {
+        return false;
+    }
+    if (request->command != kCommandHelp && !request->pair.mateTeethGiven) {
+        fprintf(stderr, "involute: pair needs %s (see involute --help)\n", kMateTeethOption);
+        return false;
+    }
+    return true;
+}
+
 bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->command = kCommandNone;
     request->parameters = DefaultGearParameters();
     request->outputFile = "test.scr";
     request->report = DefaultReportRequest();
+    request->pair = DefaultPairRequest();
     if (argc < 2) {
         fprintf(stderr, "involute: say profile, script, dxf or svg (see involute --help)\n");
         return false;
@@ -175,11 +223,13 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     } else if (strcmp(command, "svg") == 0) {
         request->command = kCommandSvg;
         request->outputFile = "test.svg";
+    } else if (strcmp(command, "pair") == 0) {
+        return ParsePairCommand(argc, argv, request);
     } else {
         fprintf(stderr, "involute: unknown command '");
         PrintEscaped(stderr, command);
         fprintf(stderr, "' (see involute --help)\n");
         return false;
     }
-    return ParseOptions(argc, argv, request);
+    return ParseOptions(argc, argv, 2, request);
 }

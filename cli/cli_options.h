@@ -2,6 +2,7 @@
 // the program's default gear.
 #pragma once
 
+#include "cli/pair_options.h"
 #include "cli/report_options.h"
 #include "gear/gear_parameters.h"
 #include "gear/parameter_check.h"
@@ -14,6 +15,9 @@ enum CliCommand {
     kCommandDxf,
     kCommandSvg,
     kCommandReport,
+    kCommandPairReport,
+    kCommandPairDxf,
+    kCommandPairSvg,
 };
 
 struct CliRequest {
@@ -21,6 +25,7 @@ struct CliRequest {
     GearParameters parameters;
     const char* outputFile;  // for script, dxf and svg
     ReportRequest report;    // for report
+    PairRequest pair;        // for pair
 };
 
 // The option that sets a field, as the user types it.

@@ -6,6 +6,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/option_text.h"
+#include "cli/pair_command.h"
 #include "cli/problem_text.h"
 #include "cli/report_command.h"
 #include "formats/cad_export.h"
@@ -51,6 +52,10 @@ static int RunInvolute(int argc, char** argv) {
     }
     if (request.command == kCommandReport) {
         return RunReport(request.parameters, request.report);
+    }
+    if (request.command == kCommandPairReport || request.command == kCommandPairDxf ||
+        request.command == kCommandPairSvg) {
+        return RunPair(request);
     }
     static Gear gear;
     ComputeGear(request.parameters, &gear);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
 bool ReadWholeNumberOption(const char* text, int* value) {
     char* end = nullptr;
@@ -52,4 +53,30 @@ void PrintNotANumber(const char* option, const char* text, bool wholeNumber) {
     fprintf(stderr, "involute: %s: '", option);
     PrintEscaped(stderr, text);
     fprintf(stderr, "' is not %s\n", wholeNumber ? "a whole number" : "a number");
+}
+
+// The value of "--name VALUE" or "--name=VALUE" at argv[at], or null when argv[at] is
+// another option; *taken is the number of words used.
+const char* OptionValueAt(const char* name, int argc, char** argv, int at, int* taken,
+                          bool* missing) {
+    const char* word = argv[at];
+    const size_t length = strlen(name);
+    *missing = false;
+    if (strncmp(word, name, length) != 0) {
+        return nullptr;
+    }
+    if (word[length] == '=') {
+        *taken = 1;
+        return word + length + 1;
+    }
+    if (word[length] != '\0') {
+        return nullptr;
+    }
+    if (at + 1 >= argc) {
+        *missing = true;
+        fprintf(stderr, "involute: %s needs a value\n", name);
+        return nullptr;
+    }
+    *taken = 2;
+    return argv[at + 1];
 }

@@ -15,3 +15,9 @@ void PrintEscaped(FILE* stream, const char* text);
 
 // "involute: OPTION: 'TEXT' is not a (whole) number", TEXT escaped.
 void PrintNotANumber(const char* option, const char* text, bool wholeNumber);
+
+// The value of "--name VALUE" or "--name=VALUE" at argv[at], or null when argv[at] is
+// another option; *taken is the number of words used. A missing value is said on stderr and
+// sets *missing.
+const char* OptionValueAt(const char* name, int argc, char** argv, int at, int* taken,
+                          bool* missing);

@@ -10,32 +10,6 @@ ReportRequest DefaultReportRequest() {
     return request;
 }
 
-// The value of "--name VALUE" or "--name=VALUE" at argv[at], or null when argv[at] is
-// another option; *taken is the number of words used.
-static const char* ValueOf(const char* name, int argc, char** argv, int at, int* taken,
-                           bool* missing) {
-    const char* word = argv[at];
-    const size_t length = strlen(name);
-    *missing = false;
-    if (strncmp(word, name, length) != 0) {
-        return nullptr;
-    }
-    if (word[length] == '=') {
-        *taken = 1;
-        return word + length + 1;
-    }
-    if (word[length] != '\0') {
-        return nullptr;
-    }
-    if (at + 1 >= argc) {
-        *missing = true;
-        fprintf(stderr, "involute: %s needs a value\n", name);
-        return nullptr;
-    }
-    *taken = 2;
-    return argv[at + 1];
-}
-
 int ParseReportOption(int argc, char** argv, int at, ReportRequest* request) {
     if (strcmp(argv[at], "--json") == 0) {
         request->json = true;
@@ -43,7 +17,7 @@ int ParseReportOption(int argc, char** argv, int at, ReportRequest* request) {
     }
     int taken = 0;
     bool missing = false;
-    const char* pin = ValueOf("--pin-diameter", argc, argv, at, &taken, &missing);
+    const char* pin = OptionValueAt("--pin-diameter", argc, argv, at, &taken, &missing);
     if (pin != nullptr) {
         if (!ReadNumberOption(pin, &request->pinDiameter)) {
             PrintNotANumber("--pin-diameter", pin, false);
@@ -55,7 +29,7 @@ int ParseReportOption(int argc, char** argv, int at, ReportRequest* request) {
     if (missing) {
         return -1;
     }
-    const char* span = ValueOf("--span-teeth", argc, argv, at, &taken, &missing);
+    const char* span = OptionValueAt("--span-teeth", argc, argv, at, &taken, &missing);
     if (span != nullptr) {
         if (!ReadWholeNumberOption(span, &request->spanTeeth)) {
             PrintNotANumber("--span-teeth", span, true);
@@ -73,5 +47,5 @@ void PrintReportOptions() {
         "                         diameter [the pin touching on the reference circle]\n"
         "  --span-teeth K         (report) teeth spanned, 1 to z-1 [contact nearest the middle\n"
         "                         of the involute]\n"
-        "  --json                 (report) one JSON object instead of text\n");
+        "  --json                 (report, pair report) one JSON object instead of text\n");
 }

@@ -1,5 +1,6 @@
 #include "formats/gear_report_text.h"
 
+#include "formats/text_buffer.h"
 #include "ui/parameter_message.h"
 
 #include <cmath>
@@ -130,25 +131,9 @@ const char* GearWarningText(GearWarning warning, Language language) {
     return Text(kTextWarningTooFewTeeth, language);
 }
 
-// Appends piece to text at *used, never past size; text stays zero-terminated.
-static void Append(char* text, size_t size, size_t* used, const char* piece) {
-    const size_t length = strlen(piece);
-    if (size == 0 || *used >= size - 1) {
-        return;
-    }
-    const size_t room = size - 1 - *used;
-    const size_t n = length < room ? length : room;
-    memcpy(text + *used, piece, n);
-    *used += n;
-    text[*used] = '\0';
-}
-
 void FormatGearReport(const GearData& data, Language language, const char* lineEnd, char* text,
                       size_t size) {
-    size_t used = 0;
-    if (size > 0) {
-        text[0] = '\0';
-    }
+    TextBuffer buffer = StartText(text, size);
     char label[400];
     char value[400];
     char line[900];
@@ -164,37 +149,22 @@ void FormatGearReport(const GearData& data, Language language, const char* lineE
                      kQuantities[i].symbol, value, GearQuantityUnit(quantity));
         }
         // No trailing blank where there is no unit.
-        size_t length = strlen(line);
-        while (length > 0 && line[length - 1] == ' ') {
-            line[--length] = '\0';
-        }
-        Append(text, size, &used, line);
-        Append(text, size, &used, lineEnd);
+        TrimTrailingBlanks(line);
+        AppendText(&buffer, line);
+        AppendText(&buffer, lineEnd);
     }
     for (int i = 0; i < data.warningCount; i++) {
-        Append(text, size, &used, Text(kTextWarningPrefix, language));
-        Append(text, size, &used, GearWarningText(data.warnings[i], language));
-        Append(text, size, &used, lineEnd);
-    }
-}
-
-// A JSON number with 17 significant digits: enough to read back the same double.
-static void FormatJsonNumber(double value, char* text, size_t size) {
-    if (std::isfinite(value)) {
-        snprintf(text, size, "%.17g", value);
-    } else {
-        snprintf(text, size, "null");
+        AppendText(&buffer, Text(kTextWarningPrefix, language));
+        AppendText(&buffer, GearWarningText(data.warnings[i], language));
+        AppendText(&buffer, lineEnd);
     }
 }
 
 void FormatGearReportJson(const GearData& data, char* text, size_t size) {
-    size_t used = 0;
-    if (size > 0) {
-        text[0] = '\0';
-    }
+    TextBuffer buffer = StartText(text, size);
     char value[400];
     char line[600];
-    Append(text, size, &used, "{\n");
+    AppendText(&buffer, "{\n");
     for (int i = 0; i < kQuantityCount; i++) {
         const GearQuantity quantity = static_cast<GearQuantity>(i);
         if (kQuantities[i].kind == kYesNo) {
@@ -203,16 +173,16 @@ void FormatGearReportJson(const GearData& data, char* text, size_t size) {
             FormatJsonNumber(ValueOf(data, quantity), value, sizeof value);
         }
         snprintf(line, sizeof line, "  \"%s\": %s,\n", kQuantities[i].key, value);
-        Append(text, size, &used, line);
+        AppendText(&buffer, line);
     }
     // The warning texts hold no quote, backslash or control character: no escaping.
-    Append(text, size, &used, "  \"warnings\": [");
+    AppendText(&buffer, "  \"warnings\": [");
     for (int i = 0; i < data.warningCount; i++) {
-        Append(text, size, &used, i == 0 ? "\"" : ", \"");
-        Append(text, size, &used, GearWarningText(data.warnings[i], kEnglish));
-        Append(text, size, &used, "\"");
+        AppendText(&buffer, i == 0 ? "\"" : ", \"");
+        AppendText(&buffer, GearWarningText(data.warnings[i], kEnglish));
+        AppendText(&buffer, "\"");
     }
-    Append(text, size, &used, "]\n}\n");
+    AppendText(&buffer, "]\n}\n");
 }
 
 void FormatGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, Language language,

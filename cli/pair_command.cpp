@@ -1,0 +1,47 @@
+#include "cli/pair_command.h"
+
+#include <cstdio>
+
+#include "formats/pair_report_text.h"
+#include "ui/pair_message.h"
+
+// Refuses the request's pair: one line naming the option at fault.
+static int Refused(const CliRequest& request, const PairProblem& problem) {
+    const MateFieldNames names = {kMateTeethOption, kMateShiftOption, kCentreDistanceOption};
+    char field[64];
+    MateFieldName(problem, request.pair.choice, names, kEnglish, true, field, sizeof field);
+    char line[1024];
+    FormatPairSentence(problem, request.parameters, request.pair.choice, kEnglish, field, line,
+                       sizeof line);
+    // The sentences of the dialog break their lines; the tool's message is one line.
+    for (char* c = line; *c != '\0'; c++) {
+        if (*c == '\n') {
+            *c = ' ';
+        }
+    }
+    fprintf(stderr, "involute: %s\n", line);
+    return 2;
+}
+
+int RunPair(const CliRequest& request) {
+    if (request.pair.centreDistanceGiven && !(request.pair.choice.centreDistance > 0)) {
+        char line[400];
+        snprintf(line, sizeof line, Text(kTextRuleCentreDistanceNotANumber, kEnglish),
+                 kCentreDistanceOption);
+        fprintf(stderr, "involute: %s\n", line);
+        return 2;
+    }
+    static GearPair pair;
+    const PairProblem problem = ComputeGearPair(request.parameters, request.pair.choice, &pair);
+    if (problem.mate.rule != kRuleAccepted || problem.pair != kPairAccepted) {
+        return Refused(request, problem);
+    }
+    static char text[16384];
+    if (request.pair.json) {
+        FormatPairReportJson(pair, text, sizeof text);
+    } else {
+        FormatPairReport(pair, kEnglish, "\n", text, sizeof text);
+    }
+    fputs(text, stdout);
+    return fflush(stdout) == 0 ? 0 : 1;
+}
