@@ -39,7 +39,7 @@ double TightCentreDistance(const GearParameters& p, const MateChoice& choice) {
                              p.module,
                              p.pressureAngleDeg * kProfilePi / 180};
     const WorkingMesh mesh = TightMesh(teeth);
-    return mesh.exists ? mesh.centreDistance : 0;
+    return mesh.exists && std::isfinite(mesh.centreDistance) ? mesh.centreDistance : 0;
 }
 
 static PairProblem Problem(ParameterProblem mate, PairRefusal pair, double limit) {
@@ -112,6 +112,23 @@ void LineOfAction(const GearPair& pair, ModelPoint* start, ModelPoint* end) {
     const double rb2 = pair.data.mate.baseDiameter / 2;
     *start = {rb1 * c, rb1 * s};
     *end = {a - rb2 * c, -rb2 * s};
+}
+
+void ActiveContact(const GearPair& pair, ModelPoint* start, ModelPoint* end) {
+    ModelPoint t1;
+    ModelPoint t2;
+    LineOfAction(pair, &t1, &t2);
+    const double length = hypot(t2.x - t1.x, t2.y - t1.y);
+    // Along the line from a tangent point, the distance to a tip circle's crossing is
+    // sqrt(ra^2 - rb^2).
+    auto along = [&](double tipDiameter, double baseDiameter) {
+        const double reach = sqrt(fmax(0.0, Square(tipDiameter / 2) - Square(baseDiameter / 2)));
+        return fmin(1.0, reach / length);
+    };
+    const double first = 1 - along(pair.data.mate.tipDiameter, pair.data.mate.baseDiameter);
+    const double last = along(pair.data.gear.tipDiameter, pair.data.gear.baseDiameter);
+    *start = {t1.x + first * (t2.x - t1.x), t1.y + first * (t2.y - t1.y)};
+    *end = {t1.x + last * (t2.x - t1.x), t1.y + last * (t2.y - t1.y)};
 }
 
 ModelPoint PitchPoint(const GearPair& pair) {

@@ -56,5 +56,9 @@ void RollGearPair(GearPair* pair, int steps);
 // base circles.
 void LineOfAction(const GearPair& pair, ModelPoint* start, ModelPoint* end);
 
+// The path of contact on the line of action: from where the mate's tip circle crosses it to
+// where the gear's does, each end kept between the tangent points.
+void ActiveContact(const GearPair& pair, ModelPoint* start, ModelPoint* end);
+
 // The pitch point: where the working pitch circles touch on the line of centres.
 ModelPoint PitchPoint(const GearPair& pair);

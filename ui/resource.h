@@ -61,3 +61,30 @@
 #define IDC_REPORT_WARNINGS 1160
 #define IDC_REPORT_RECOMPUTE 1161
 #define IDC_REPORT_COPY 1162
+
+// The mating gear: its dialog, the pair views and files.
+#define IDM_MATING_GEAR 40040
+#define IDM_GEAR_PAIR 40041
+#define IDM_MESH_ZONE 40042
+#define IDM_MAKE_PAIR_DXF 40043
+#define IDM_MAKE_PAIR_SVG 40044
+#define IDD_MATING_GEAR 106
+#define IDC_MATE_LABEL_TEETH 1200
+#define IDC_MATE_TEETH 1201
+#define IDC_MATE_LABEL_SHIFT 1202
+#define IDC_MATE_SHIFT 1203
+#define IDC_MATE_LABEL_CENTRE 1204
+#define IDC_MATE_CENTRE 1205
+#define IDC_MATE_CENTRE_NOTE 1206
+#define IDC_MATE_HINT 1207
+#define IDC_MATE_SHORTEN 1208
+#define IDC_MATE_NONE 1209
+
+// The gear data dialog's pages, when a mate is set: the tab control, and the pair page's
+// rows (in the order of PairQuantity), each a label, the gear's value, the mate's, a unit.
+#define IDC_REPORT_TABS 1170
+#define IDC_PAIR_LABEL_FIRST 1300
+#define IDC_PAIR_VALUE_FIRST 1330
+#define IDC_PAIR_MATE_VALUE_FIRST 1360
+#define IDC_PAIR_UNIT_FIRST 1390
+

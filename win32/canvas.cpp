@@ -19,6 +19,9 @@ void CreateCanvas(HWND window) {
     canvas.cyanPen = CreatePen(PS_SOLID, 1, RGB(0, 255, 255));
     canvas.magentaPen = CreatePen(PS_SOLID, 1, RGB(255, 0, 255));
     canvas.defaultPen = static_cast<HPEN>(SelectObject(canvas.canvasDC, canvas.bluePen));
+    canvas.greenPen = CreatePen(PS_SOLID, 1, RGB(0, 128, 0));
+    canvas.grayDotPen = CreatePen(PS_DOT, 1, RGB(128, 128, 128));
+    canvas.heavyPen = CreatePen(PS_SOLID, 3, RGB(0, 0, 0));
     ReleaseDC(window, windowDC);
 }
 
@@ -42,8 +45,9 @@ void ReleaseCanvas() {
     // The context goes first, so that no pen or bitmap is still selected into it.
     DeleteDC(canvas.canvasDC);
     canvas.canvasDC = nullptr;
-    HGDIOBJ owned[] = {canvas.redPen,  canvas.bluePen,    canvas.yellowPen,
-                       canvas.cyanPen, canvas.magentaPen, canvas.canvasBitmap};
+    HGDIOBJ owned[] = {canvas.redPen,     canvas.bluePen,    canvas.yellowPen,
+                       canvas.cyanPen,    canvas.magentaPen, canvas.greenPen,
+                       canvas.grayDotPen, canvas.heavyPen,   canvas.canvasBitmap};
     for (HGDIOBJ object : owned) {
         DeleteObject(object);
     }

@@ -16,6 +16,9 @@ struct Canvas {
     HPEN cyanPen;       // pitch circle
     HPEN magentaPen;    // one-tooth outline, root circle
     HPEN defaultPen;    // the context's own black pen: the centre cross
+    HPEN greenPen;      // the mate of a pair
+    HPEN grayDotPen;    // the working pitch circles of a pair
+    HPEN heavyPen;      // the path of contact on the line of action
 };
 
 extern Canvas canvas;

@@ -6,12 +6,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <commctrl.h>
+
 #include "formats/gear_report_text.h"
+#include "formats/pair_report_text.h"
+#include "formats/text_buffer.h"
 #include "gear/gear_data.h"
 #include "text/utf8.h"
 #include "ui/resource.h"
 #include "win32/program_gears.h"
 #include "win32/program_language.h"
+#include "win32/report_pages.h"
 #include "win32/wide_text.h"
 
 // What is read back of a box: 79 characters and the terminating zero.
@@ -21,6 +26,8 @@ static const int kReadTextSize = 80;
 // keep the exact inputs while their text is unchanged: four decimals may round a pin.
 struct GearReportState {
     GearData data;
+    GearData mateData;     // the mate's, with its own pin and k
+    const GearPair* pair;  // the pair, when a mate is set and runs with the gear
     double pinDiameter;
     int spanTeeth;
     char pinText[4 * kReadTextSize];
@@ -48,24 +55,34 @@ static void BoxText(HWND dialog, int id, char* text) {
     ControlTextUtf8(dialog, id, kReadTextSize, text, 4 * kReadTextSize);
 }
 
-// Every value with four decimals (counts whole), then the warnings, a line each.
-static void ShowData(HWND dialog) {
-    GearReportState& s = reportState;
+// Every value of data with four decimals (counts whole), then the warnings, a line each.
+static void ShowGearData(HWND dialog, const GearData& data) {
     char text[400];
     for (int i = 0; i < kQuantityCount; i++) {
-        FormatGearQuantity(s.data, static_cast<GearQuantity>(i), programLanguage, text,
-                           sizeof text);
+        FormatGearQuantity(data, static_cast<GearQuantity>(i), programLanguage, text, sizeof text);
         SetControlTextUtf8(dialog, IDC_REPORT_VALUE_FIRST + i, text);
     }
-    BoxText(dialog, IDC_REPORT_PIN_DIAMETER, s.pinText);
-    BoxText(dialog, IDC_REPORT_SPAN_TEETH, s.spanText);
     char warnings[2048] = "";
-    for (int i = 0; i < s.data.warningCount; i++) {
-        strncat(warnings, GearWarningText(s.data.warnings[i], programLanguage),
+    for (int i = 0; i < data.warningCount; i++) {
+        strncat(warnings, GearWarningText(data.warnings[i], programLanguage),
                 sizeof warnings - strlen(warnings) - 1);
         strncat(warnings, "\r\n", sizeof warnings - strlen(warnings) - 1);
     }
     SetControlTextUtf8(dialog, IDC_REPORT_WARNINGS, warnings);
+}
+
+// The page the tabs show; the gear's own boxes remember what they were computed for.
+static void ShowData(HWND dialog) {
+    GearReportState& s = reportState;
+    const ReportPage page = ShownReportPage(dialog);
+    ShowReportRows(dialog, page, s.pair);
+    if (page == kMatePage) {
+        ShowGearData(dialog, s.mateData);
+    } else if (page == kGearPage) {
+        ShowGearData(dialog, s.data);
+        BoxText(dialog, IDC_REPORT_PIN_DIAMETER, s.pinText);
+        BoxText(dialog, IDC_REPORT_SPAN_TEETH, s.spanText);
+    }
 }
 
 static void Compute(HWND dialog, double pinDiameter, int spanTeeth) {
@@ -73,6 +90,14 @@ static void Compute(HWND dialog, double pinDiameter, int spanTeeth) {
     reportState.pinDiameter = reportState.data.pinDiameter;
     reportState.spanTeeth = reportState.data.spanTeeth;
     ShowData(dialog);
+}
+
+// The pair and the mate's data, when a mate is set and runs with the gear.
+static void ComputeMate() {
+    reportState.pair = PairReady() ? &programMate.pair : nullptr;
+    if (reportState.pair != nullptr) {
+        ComputeGearData(reportState.pair->mate.parameters, 0, 0, &reportState.mateData);
+    }
 }
 
 // A whole box's text as a number, blanks around it allowed; false when it is none.
@@ -140,13 +165,31 @@ static void Recompute(HWND dialog) {
     Compute(dialog, pin, span);
 }
 
-// The whole report, in the program's language, as Unicode text: right in any program it
-// is pasted into.
+// The whole report, every page, in the program's language, as Unicode text: right in any
+// program it is pasted into.
 static void CopyReport(HWND dialog) {
-    static char text[8192];
-    static char16_t wide[8192];
-    FormatGearReport(reportState.data, programLanguage, "\r\n", text, sizeof text);
-    Utf8ToUtf16(text, wide, 8192);
+    static char text[32768];
+    static char page[16384];
+    static char16_t wide[32768];
+    TextBuffer buffer = StartText(text, sizeof text);
+    const GearReportState& s = reportState;
+    if (s.pair != nullptr) {
+        AppendText(&buffer, UiText(kTextCopyGearHeading));
+        AppendText(&buffer, "\r\n");
+    }
+    FormatGearReport(s.data, programLanguage, "\r\n", page, sizeof page);
+    AppendText(&buffer, page);
+    if (s.pair != nullptr) {
+        AppendText(&buffer, UiText(kTextCopyMateHeading));
+        AppendText(&buffer, "\r\n");
+        FormatGearReport(s.mateData, programLanguage, "\r\n", page, sizeof page);
+        AppendText(&buffer, page);
+        AppendText(&buffer, UiText(kTextCopyPairHeading));
+        AppendText(&buffer, "\r\n");
+        FormatPairReport(*s.pair, programLanguage, "\r\n", page, sizeof page);
+        AppendText(&buffer, page);
+    }
+    Utf8ToUtf16(text, wide, 32768);
     size_t length = 0;
     while (wide[length] != 0) {
         length++;
@@ -170,18 +213,29 @@ static void CopyReport(HWND dialog) {
     CloseClipboard();
 }
 
-INT_PTR CALLBACK GearReportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK GearReportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             FitDialogFont(dialog);
             ShowLabels(dialog);
+            ComputeMate();
+            AddReportPages(dialog, reportState.pair);
             Compute(dialog, 0, 0);
             return TRUE;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_REPORT_TABS &&
+                reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+                ShowData(dialog);
+                return TRUE;
+            }
+            return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK:  // Enter where no button has the focus
                 case IDC_REPORT_RECOMPUTE:
-                    Recompute(dialog);
+                    if (ShownReportPage(dialog) == kGearPage) {
+                        Recompute(dialog);
+                    }
                     return TRUE;
                 case IDC_REPORT_COPY:
                     CopyReport(dialog);

@@ -8,5 +8,5 @@
 
 void InputGearData(HWND window) {
     RunDialog(window, IDD_GEAR_DATA, DataInputDialogProc, 0);
-    ComputeGear(currentGear.parameters, &currentGear);
+    SetCurrentGear(currentGear.parameters);
 }

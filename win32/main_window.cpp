@@ -6,9 +6,65 @@
 #include "win32/drawing_writer.h"
 #include "win32/drawings.h"
 #include "win32/gear_report_dialog.h"
+#include "win32/mating_gear_dialog.h"
 #include "win32/program_gears.h"
 #include "win32/program_language.h"
 #include "win32/script_writer.h"
+
+// The picture the canvas shows, drawn again when the pair rolls or the language changes.
+enum ShownView { kViewNone, kViewOneTooth, kViewWholeGear, kViewGearPair, kViewMeshZone };
+
+static ShownView shownView = kViewNone;
+
+static void DrawView(HWND window, ShownView view) {
+    shownView = view;
+    switch (view) {
+        case kViewOneTooth:
+            DrawOneTooth(window, currentGear);
+            break;
+        case kViewWholeGear:
+            DrawWholeGear(window, currentGear);
+            break;
+        case kViewGearPair:
+            DrawGearPair(window, programMate);
+            break;
+        case kViewMeshZone:
+            DrawMeshZone(window, programMate);
+            break;
+        case kViewNone:
+            break;
+    }
+}
+
+// The pair's files can be made only when there is a pair.
+static void EnablePairFiles(HWND window) {
+    const UINT state = MF_BYCOMMAND | (PairReady() ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(GetMenu(window), IDM_MAKE_PAIR_DXF, state);
+    EnableMenuItem(GetMenu(window), IDM_MAKE_PAIR_SVG, state);
+}
+
+// Left and Right roll the pair by a twentieth of a pitch, Home back to the start.
+static void OnKey(HWND window, WPARAM key) {
+    if ((shownView != kViewGearPair && shownView != kViewMeshZone) || !PairReady()) {
+        return;
+    }
+    int steps = programMate.pair.rollSteps;
+    switch (key) {
+        case VK_LEFT:
+            steps--;
+            break;
+        case VK_RIGHT:
+            steps++;
+            break;
+        case VK_HOME:
+            steps = 0;
+            break;
+        default:
+            return;
+    }
+    RollGearPair(&programMate.pair, steps);
+    DrawView(window, shownView);
+}
 
 // The menu marks the language the program speaks.
 static void MarkLanguage(HWND window) {
@@ -19,7 +75,7 @@ static void MarkLanguage(HWND window) {
 
 // Defaults, the first profile, then the blank canvas: all before the window is shown.
 static void OnCreate(HWND window) {
-    ComputeGear(DefaultGearParameters(), &currentGear);
+    SetCurrentGear(DefaultGearParameters());
     CreateCanvas(window);
     MarkLanguage(window);
 }
@@ -30,10 +86,13 @@ static void EndProgram() {
     PostQuitMessage(0);
 }
 
-// From now on every dialog and box speaks language; the next start remembers it.
+// From now on every dialog, box and view speaks language; the next start remembers it.
 static void SpeakLanguage(HWND window, Language language) {
     ChooseLanguage(language);
     MarkLanguage(window);
+    if (shownView == kViewGearPair || shownView == kViewMeshZone) {
+        DrawView(window, shownView);
+    }
 }
 
 static void OnCommand(HWND window, int command) {
@@ -46,12 +105,23 @@ static void OnCommand(HWND window, int command) {
             break;
         case IDM_DATA_INPUT:
             InputGearData(window);
+            EnablePairFiles(window);
+            break;
+        case IDM_MATING_GEAR:
+            ChooseMate(window);
+            EnablePairFiles(window);
             break;
         case IDM_ONE_TOOTH:
-            DrawOneTooth(window, currentGear);
+            DrawView(window, kViewOneTooth);
             break;
         case IDM_WHOLE_GEAR:
-            DrawWholeGear(window, currentGear);
+            DrawView(window, kViewWholeGear);
+            break;
+        case IDM_GEAR_PAIR:
+            DrawView(window, kViewGearPair);
+            break;
+        case IDM_MESH_ZONE:
+            DrawView(window, kViewMeshZone);
             break;
         case IDM_MAKE_SCRIPT:
             WriteScriptFile(window, currentGear);
@@ -89,6 +159,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_COMMAND:
             OnCommand(window, LOWORD(wParam));
+            return 0;
+        case WM_KEYDOWN:
+            OnKey(window, wParam);
             return 0;
         default:
             return DefWindowProcW(window, message, wParam, lParam);

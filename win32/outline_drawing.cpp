@@ -53,9 +53,10 @@ static void OnArc(void* context, OutlineArc kind, ModelPoint start, ModelPoint) 
     }
 }
 
-void TraceGearOutline(HDC dc, const FlankPoints& flank, int toothCount, OutlinePens pens) {
+void TraceGearOutline(HDC dc, const FlankPoints& flank, int toothCount,
+                      const GearPlacement& placement, OutlinePens pens) {
     const int teeth = toothCount < 1 ? 1 : toothCount;
     SelectObject(dc, pens.firstTooth);
     OutlineTrace trace = {dc, pens, teeth, false};
-    WalkGearOutline(flank, teeth, {{0, 0}, 0}, {&trace, OnFlank, OnArc});
+    WalkGearOutline(flank, teeth, placement, {&trace, OnFlank, OnArc});
 }

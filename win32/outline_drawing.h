@@ -12,5 +12,7 @@ struct OutlinePens {
     bool closed;      // a closing line from the last tooth back to the first
 };
 
-// Moves to the first tooth's root point and draws every tooth clockwise from there.
-void TraceGearOutline(HDC dc, const FlankPoints& flank, int toothCount, OutlinePens pens);
+// Moves to the first tooth's root point and draws every tooth clockwise from there, the gear
+// standing where placement puts it.
+void TraceGearOutline(HDC dc, const FlankPoints& flank, int toothCount,
+                      const GearPlacement& placement, OutlinePens pens);

@@ -16,6 +16,7 @@ void DrawOneTooth(HWND window, const Gear& gear) {
     viewTransform.originY = PixelOrigin(viewTransform.scaleY * g.tipRadius + 100.0);
     FlankPoints flank;
     GeneratedFlank(gear.profile, GearLastIndex(gear), &flank);
-    TraceGearOutline(canvas.canvasDC, flank, 1, {canvas.magentaPen, canvas.magentaPen, false});
+    TraceGearOutline(canvas.canvasDC, flank, 1, gear.placement,
+                     {canvas.magentaPen, canvas.magentaPen, false});
     InvalidateRect(window, nullptr, TRUE);
 }

@@ -1,6 +1,8 @@
 // Entry: registers the window class, creates the main window and runs the message loop.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "ui/resource.h"
 #include "win32/main_window.h"
 #include "win32/program_language.h"
@@ -20,6 +22,9 @@ static bool RegisterMainWindowClass(HINSTANCE instance) {
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // The gear data dialog's pages are a tab control.
+    const INITCOMMONCONTROLSEX controls = {sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
     if (!RegisterMainWindowClass(instance)) {
         return 0;
     }
