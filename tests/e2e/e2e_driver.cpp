@@ -169,10 +169,10 @@ int wmain(int argc, wchar_t** wideArguments) {
         void (*run)(const E2eSetting& setting);
         bool english;
     } groups[] = {
-        {"program", RunProgramScenarios, false},  {"script", RunScriptScenarios, false},
-        {"data", RunDataInputScenarios, true},    {"views", RunViewScenarios, false},
-        {"report", RunReportScenarios, true},     {"drawing", RunDrawingScenarios, false},
-        {"language", RunLanguageScenarios, true},
+        {"program", RunProgramScenarios, false}, {"script", RunScriptScenarios, false},
+        {"data", RunDataInputScenarios, true},   {"views", RunViewScenarios, false},
+        {"report", RunReportScenarios, true},    {"drawing", RunDrawingScenarios, false},
+        {"pair", RunPairScenarios, true},        {"language", RunLanguageScenarios, true},
     };
     const char* only = getenv("E2E_ONLY");
     for (const auto& group : groups) {

@@ -62,6 +62,7 @@ void RunViewScenarios(const E2eSetting& setting);
 void RunReportScenarios(const E2eSetting& setting);
 void RunDrawingScenarios(const E2eSetting& setting);
 void RunLanguageScenarios(const E2eSetting& setting);
+void RunPairScenarios(const E2eSetting& setting);
 
 // Times the heavy commands for the largest gear; prints, checks nothing.
 int RunTiming(const E2eSetting& setting);
