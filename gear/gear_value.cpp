@@ -2,11 +2,28 @@
 
 #include <cmath>
 
-void ComputeGear(const GearParameters& p, Gear* gear) {
+#include "gear/shaper_profile.h"
+
+void ComputeGear(const GearParameters& p, const GearCut& cut, Gear* gear) {
     gear->parameters = p;
-    ComputeProfileOf(p, &gear->geometry, &gear->profile);
+    gear->cut = cut;
+    if (cut.cutter == kRackCutter && !cut.internal) {
+        ComputeProfileOf(p, &gear->geometry, &gear->profile);
+    } else {
+        const ShaperSetup setup = ShaperSetupOf(p, cut);
+        gear->cut.rimDiameter = setup.rimDiameter;
+        ComputeShaperProfileOf(p, setup, &gear->geometry, &gear->profile);
+    }
     gear->geometry.drawnToothCount = p.toothCount;
     gear->placement = {{0, 0}, 0};
+}
+
+void ComputeGear(const GearParameters& p, Gear* gear) {
+    ComputeGear(p, RackCut(), gear);
+}
+
+bool IsRing(const Gear& gear) {
+    return gear.cut.internal;
 }
 
 int GearLastIndex(const Gear& gear) {

@@ -1,8 +1,9 @@
-// One gear as a value: its parameters, the geometry and profile computed from them, and
-// where it stands (centre and turn). Every drawing, writer and check takes a gear; the
+// One gear as a value: its parameters and how it is cut, the geometry and profile computed
+// from them, and where it stands (centre and turn). Every drawing, writer and check takes a gear; the
 // program holds the current gear and, when set, its mate. No platform types.
 #pragma once
 
+#include "gear/gear_cut.h"
 #include "gear/gear_parameters.h"
 #include "gear/tooth_profile.h"
 
@@ -15,13 +16,20 @@ struct GearPlacement {
 
 struct Gear {
     GearParameters parameters;
+    GearCut cut;  // a ring's rim resolved to its diameter
     GearGeometry geometry;
     ToothProfile profile;
     GearPlacement placement;
 };
 
-// The gear of p (accepted by CheckGearParameters), about the origin and unturned.
+// The gear of p cut as cut says (accepted by CheckGear), about the origin and unturned.
+void ComputeGear(const GearParameters& p, const GearCut& cut, Gear* gear);
+
+// The gear of p cut by the rack (accepted by CheckGearParameters).
 void ComputeGear(const GearParameters& p, Gear* gear);
+
+// Whether the gear is a ring.
+bool IsRing(const Gear& gear);
 
 // L: the last point of the profile, within the arrays.
 int GearLastIndex(const Gear& gear);

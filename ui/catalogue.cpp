@@ -221,7 +221,8 @@ static constexpr CatalogueEntry kCatalogue[] = {
     {kTextTightCentreDistanceHint, "물림 없는 중심거리: %.4f", "Tight centre distance: %.4f"},
     {kTextNoMateInView, "맞물림 기어가 없습니다. 'Mating Gear' 메뉴에서 정하세요.",
      "No mating gear is set: choose one under 'Mating Gear'."},
-    {kTextRuleCentreDistanceNotANumber, "%s의 값은 0보다 큰 수여야 합니다(없으면 물림 없는 중심거리).",
+    {kTextRuleCentreDistanceNotANumber,
+     "%s의 값은 0보다 큰 수여야 합니다(없으면 물림 없는 중심거리).",
      "%s must be a number above 0 (none: the tight mesh)."},
     {kTextRuleCentreDistanceTooSmall,
      "이 중심거리에서는 백래시가 음수가 되어 이가 겹칩니다.\n%s의 값은 %.4f 이상이어야 합니다.",
@@ -282,6 +283,44 @@ static constexpr CatalogueEntry kCatalogue[] = {
     {kTextPairWarningMateThinTip,
      "이끝을 줄인 맞물림 기어의 이끝 이두께 %.4f가 0.25 m보다 작습니다",
      "the mate's tip, %.4f thick after shortening, is thinner than 0.25 m"},
+    {kTextFieldCutterTeeth, "공구 잇수", "Cutter's number of teeth"},
+    {kTextFieldCutterShift, "공구 전위계수", "Cutter's profile shift coefficient"},
+    {kTextFieldRimDiameter, "림 지름", "Rim diameter"},
+    {kTextRuleRingTipInsideBaseCircle,
+     "내접 기어의 이끝원이 기초원 안에 들어가 인볼류트를 그릴 수 없습니다.\n%s의 값은 %.4f "
+     "이하여야 합니다.",
+     "The ring's tip circle would lie inside its base circle, where there is no involute.\n%s must "
+     "be at most %.4f."},
+    {kTextRuleRoundingInsideCutterBase,
+     "공구 날끝 둥글기가 공구의 기초원 안에 있어 필렛을 깎지 못합니다.\n%s의 값은 %.4f 이상이어야 "
+     "합니다.",
+     "The cutter's tip rounding lies inside the cutter's base circle and cuts no fillet.\n%s must "
+     "be at least %.4f."},
+    {kTextRuleNoCuttingMeshAbove,
+     "공구가 기어와 맞물려 깎을 수 없습니다. 깎기 압력각이 없습니다.\n%s의 값은 %.4f보다 커야 "
+     "합니다.",
+     "The cutter cannot mesh with the gear to cut it: there is no cutting pressure angle.\n%s must "
+     "be greater than %.4f."},
+    {kTextRuleNoCuttingMeshBelow,
+     "공구가 기어와 맞물려 깎을 수 없습니다. 깎기 압력각이 없습니다.\n%s의 값은 %.4f보다 작아야 "
+     "합니다.",
+     "The cutter cannot mesh with the gear to cut it: there is no cutting pressure angle.\n%s must "
+     "be less than %.4f."},
+    {kTextRuleRoundingInsideCutterPitch,
+     "공구 날끝 둥글기의 중심이 공구의 피치원 밖으로 나가지 않아 필렛이 이뿌리원에서 시작하지 "
+     "않습니다.\n%s의 값은 %.4f보다 커야 합니다.",
+     "The centre of the cutter's tip rounding would not lie beyond the cutter's rolling circle, so "
+     "the fillet would not start on the root circle.\n%s must be greater than %.4f."},
+    {kTextRuleRingTrimmed,
+     "공구를 깎아 들어갈 때 내접 기어의 이끝이 깎여 나갑니다.\n%s의 값은 %.0f 이상이어야 합니다.",
+     "The cutter would trim the ring's tips as it is fed in.\n%s must be at least %.0f."},
+    {kTextRuleRingTrimmedByAnyCount,
+     "이 공구로는 어떤 잇수의 내접 기어도 이끝이 깎이지 않게 깎을 수 없습니다.\n%s나 공구를 "
+     "바꾸세요.",
+     "This cutter would trim the tips of a ring of any tooth count.\nChange %s or the cutter."},
+    {kTextRuleRimInsideRoot,
+     "림이 내접 기어의 이뿌리원 안에 들어갑니다.\n%s의 값은 %.4f보다 커야 합니다.",
+     "The rim would lie inside the ring's root circle.\n%s must be greater than %.4f."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

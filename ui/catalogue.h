@@ -181,6 +181,19 @@ enum TextId {
     kTextPairWarningThinTip,
     kTextPairWarningMateThinTip,
 
+    // The shaper cutter and the ring: their fields and the refusals of cutting.
+    kTextFieldCutterTeeth,
+    kTextFieldCutterShift,
+    kTextFieldRimDiameter,
+    kTextRuleRingTipInsideBaseCircle,
+    kTextRuleRoundingInsideCutterBase,
+    kTextRuleNoCuttingMeshAbove,
+    kTextRuleNoCuttingMeshBelow,
+    kTextRuleRoundingInsideCutterPitch,
+    kTextRuleRingTrimmed,
+    kTextRuleRingTrimmedByAnyCount,
+    kTextRuleRimInsideRoot,
+
     kTextCount,
 };
 

@@ -33,8 +33,25 @@ const GearFieldSpec kGearFields[kGearFieldCount] = {
      nullptr, IDC_LABEL_FILLET_DIVISIONS, IDC_FILLET_DIVISIONS, "%d"},
 };
 
+const GearFieldSpec kCutFields[kCutFieldCount] = {
+    {kFieldCutterTeeth, kWholeField, nullptr, nullptr, 1, kEndIncluded, kMaxToothCount,
+     kEndIncluded, kTextFieldCutterTeeth, "", "--cutter-teeth", nullptr, IDC_CUT_LABEL_TEETH,
+     IDC_CUT_TEETH, "%d"},
+    {kFieldCutterShift, kRealField, nullptr, nullptr, -kMaxMagnitude, kEndIncluded, kMaxMagnitude,
+     kEndIncluded, kTextFieldCutterShift, "", "--cutter-shift", nullptr, IDC_CUT_LABEL_SHIFT,
+     IDC_CUT_SHIFT, "%7.4f"},
+    {kFieldRimDiameter, kRealField, nullptr, nullptr, 0, kEndExcluded, kMaxMagnitude, kEndIncluded,
+     kTextFieldRimDiameter, " in drawing units", "--rim-diameter", nullptr, IDC_CUT_LABEL_RIM,
+     IDC_CUT_RIM, "%.4f"},
+};
+
 const GearFieldSpec& GearFieldSpecOf(GearField field) {
     for (const GearFieldSpec& spec : kGearFields) {
+        if (spec.field == field) {
+            return spec;
+        }
+    }
+    for (const GearFieldSpec& spec : kCutFields) {
         if (spec.field == field) {
             return spec;
         }

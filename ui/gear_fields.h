@@ -36,7 +36,12 @@ const int kGearFieldCount = 9;
 // In the order the data dialog fills and reads its boxes.
 extern const GearFieldSpec kGearFields[kGearFieldCount];
 
-// The entry of field (kFieldNone: the first).
+// The shaper cutter's teeth and shift and a ring's rim: their labels, options and ranges
+// (their values live in GearCut, set in the Gear Type and Cutter dialog).
+const int kCutFieldCount = 3;
+extern const GearFieldSpec kCutFields[kCutFieldCount];
+
+// The entry of field, a gear field or a cut field (kFieldNone: the first gear field).
 const GearFieldSpec& GearFieldSpecOf(GearField field);
 
 // The field's value in p, as a double.

@@ -47,6 +47,14 @@ static const RuleSentence kRuleSentences[] = {
     {kRuleArcTooWide, kTextRuleArcTooWide, kNoLimit},
     {kRuleModuleTooSmall, kTextRuleModuleTooSmall, kProblemLimit},
     {kRulePointsCoincide, kTextRulePointsCoincide, kNoLimit},
+    {kRuleRingTipInsideBaseCircle, kTextRuleRingTipInsideBaseCircle, kProblemLimit},
+    {kRuleRoundingInsideCutterBase, kTextRuleRoundingInsideCutterBase, kProblemLimit},
+    {kRuleNoCuttingMeshAbove, kTextRuleNoCuttingMeshAbove, kProblemLimit},
+    {kRuleNoCuttingMeshBelow, kTextRuleNoCuttingMeshBelow, kProblemLimit},
+    {kRuleRoundingInsideCutterPitch, kTextRuleRoundingInsideCutterPitch, kProblemLimit},
+    {kRuleRingTrimmed, kTextRuleRingTrimmed, kProblemLimit},
+    {kRuleRingTrimmedByAnyCount, kTextRuleRingTrimmedByAnyCount, kNoLimit},
+    {kRuleRimInsideRoot, kTextRuleRimInsideRoot, kProblemLimit},
 };
 
 void FormatFieldText(TextId id, Language language, const char* fieldName, double first,

@@ -42,7 +42,7 @@ TEST(Catalogue, EveryTextHasBothColumnsTakingTheSameArguments) {
 }
 
 TEST(Catalogue, EveryRefusalNamesTheFieldInBothLanguages) {
-    for (int rule = kRuleToothCountRange; rule <= kRulePointsCoincide; rule++) {
+    for (int rule = kRuleToothCountRange; rule <= kRuleRimInsideRoot; rule++) {
         for (const GearFieldSpec& spec : kGearFields) {
             const ParameterProblem problem = {static_cast<ParameterRule>(rule), spec.field, 1.5};
             for (Language language : {kKorean, kEnglish}) {
