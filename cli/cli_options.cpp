@@ -58,6 +58,7 @@ void PrintUsage() {
     }
     printf("  %-22s %s\n", "-o FILE",
            "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
+    PrintCutOptions();
     PrintReportOptions();
     PrintPairOptions();
     printf(
@@ -110,6 +111,10 @@ static bool IsPairCommand(CliCommand command) {
 // The option of the command's own at argv[a]: how many words it took, 0 for none, -1 after
 // a refusal.
 static int ParseCommandOption(int argc, char** argv, int a, CliRequest* request) {
+    const int cut = ParseCutOption("--", argc, argv, a, &request->cut);
+    if (cut != 0) {
+        return cut;
+    }
     if (request->command == kCommandReport) {
         return ParseReportOption(argc, argv, a, &request->report);
     }
@@ -185,7 +190,7 @@ static bool ParsePairCommand(int argc, char** argv, CliRequest* request) {
         fprintf(stderr, "involute: say pair report, pair dxf or pair svg (see involute --help)\n");
         return false;
     }
-    if (!ParseOptions(argc, argv, 3, request)) {
+    if (!ParseOptions(argc, argv, 3, request) || !FinishCutRequest("--", &request->cut)) {
         return false;
     }
     if (request->command != kCommandHelp && !request->pair.mateTeethGiven) {
@@ -201,6 +206,7 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->outputFile = "test.scr";
     request->report = DefaultReportRequest();
     request->pair = DefaultPairRequest();
+    request->cut = DefaultCutRequest();
     if (argc < 2) {
         fprintf(stderr, "involute: say profile, script, dxf or svg (see involute --help)\n");
         return false;
@@ -231,5 +237,5 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
         fprintf(stderr, "' (see involute --help)\n");
         return false;
     }
-    return ParseOptions(argc, argv, 2, request);
+    return ParseOptions(argc, argv, 2, request) && FinishCutRequest("--", &request->cut);
 }

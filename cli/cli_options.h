@@ -2,6 +2,7 @@
 // the program's default gear.
 #pragma once
 
+#include "cli/cut_options.h"
 #include "cli/pair_options.h"
 #include "cli/report_options.h"
 #include "gear/gear_parameters.h"
@@ -23,6 +24,7 @@ enum CliCommand {
 struct CliRequest {
     CliCommand command;
     GearParameters parameters;
+    CutRequest cut;          // how the gear is cut
     const char* outputFile;  // for script, dxf and svg
     ReportRequest report;    // for report
     PairRequest pair;        // for pair

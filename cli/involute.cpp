@@ -43,7 +43,7 @@ static int RunInvolute(int argc, char** argv) {
         PrintUsage();
         return 0;
     }
-    const ParameterProblem problem = CheckGearParameters(request.parameters);
+    const ParameterProblem problem = CheckGear(request.parameters, request.cut.cut);
     if (problem.rule != kRuleAccepted) {
         char line[400];
         FormatProblemLine(problem, line, sizeof line);
@@ -58,7 +58,7 @@ static int RunInvolute(int argc, char** argv) {
         return RunPair(request);
     }
     static Gear gear;
-    ComputeGear(request.parameters, &gear);
+    ComputeGear(request.parameters, request.cut.cut, &gear);
     if (request.command == kCommandProfile) {
         PrintProfile(gear.geometry, gear.profile, GearLastIndex(gear));
         return fflush(stdout) == 0 ? 0 : 1;

@@ -75,14 +75,21 @@ bool WriteDrawingScript(OutputSink* sink, const Gear& gear) {
     }
     const GearGeometry& g = gear.geometry;
     const ModelPoint centre = gear.placement.centre;
-    WriteZoom(sink, g.tipRadius * 1.2);
-    // The root circle made smaller by one tooth depth, and the pitch circle. A CAD program
-    // refuses a radius that is not above zero at the six decimals written, and would then
-    // read every later line out of step: a small gear whose depth reaches the centre
-    // (teeth 3 to 7 with the other defaults) has no construction circle.
-    const double constructionRadius = g.rootRadius - (g.tipRadius - g.rootRadius);
-    if (constructionRadius > kLargestRadiusPrintedAsZero) {
-        WriteCircle(sink, centre, constructionRadius);
+    if (IsRing(gear)) {
+        // A ring's body lies outside its teeth: its rim is the construction circle.
+        const double rimRadius = gear.cut.rimDiameter / 2;
+        WriteZoom(sink, rimRadius * 1.2);
+        WriteCircle(sink, centre, rimRadius);
+    } else {
+        WriteZoom(sink, g.tipRadius * 1.2);
+        // The root circle made smaller by one tooth depth. A CAD program refuses a radius
+        // that is not above zero at the six decimals written, and would then read every
+        // later line out of step: a small gear whose depth reaches the centre (teeth 3 to 7
+        // with the other defaults) has no construction circle.
+        const double constructionRadius = g.rootRadius - (g.tipRadius - g.rootRadius);
+        if (constructionRadius > kLargestRadiusPrintedAsZero) {
+            WriteCircle(sink, centre, constructionRadius);
+        }
     }
     WriteCircle(sink, centre, g.pitchRadius);
     FlankPoints flank;

@@ -321,6 +321,16 @@ static constexpr CatalogueEntry kCatalogue[] = {
     {kTextRuleRimInsideRoot,
      "림이 내접 기어의 이뿌리원 안에 들어갑니다.\n%s의 값은 %.4f보다 커야 합니다.",
      "The rim would lie inside the ring's root circle.\n%s must be greater than %.4f."},
+    {kTextGearTypeCaption, "기어 종류와 공구", "Gear Type and Cutter"},
+    {kTextGearKind, "기어 종류", "Gear type"},
+    {kTextExternalGear, "외접 기어", "External gear"},
+    {kTextInternalGear, "내접 기어 (링 기어)", "Internal gear (ring)"},
+    {kTextCutter, "공구", "Cutter"},
+    {kTextRackCutter, "랙 공구", "Rack cutter"},
+    {kTextShaperCutter, "피니언 커터 (셰이퍼)", "Pinion-type shaper cutter"},
+    {kTextRimEmptyIsDefault, "(비우면 이뿌리원 지름 + 4 m)", "(empty: the root diameter + 4 m)"},
+    {kTextRingShiftSign, "내접 기어의 전위계수가 양수이면 치형이 바깥쪽으로 옮겨집니다 (KHK, SDP/SI의 부호).", "A ring's positive profile shift moves its profile outward (KHK and SDP/SI sign)."},
+    {kTextRuleRingNeedsShaper, "내접 기어는 피니언 커터로만 깎을 수 있습니다.\n%s를 바꾸세요.", "A ring can be cut by a pinion-type shaper cutter only.\nChange %s."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

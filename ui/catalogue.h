@@ -194,6 +194,18 @@ enum TextId {
     kTextRuleRingTrimmedByAnyCount,
     kTextRuleRimInsideRoot,
 
+    // The Gear Type and Cutter dialog.
+    kTextGearTypeCaption,
+    kTextGearKind,
+    kTextExternalGear,
+    kTextInternalGear,
+    kTextCutter,
+    kTextRackCutter,
+    kTextShaperCutter,
+    kTextRimEmptyIsDefault,
+    kTextRingShiftSign,
+    kTextRuleRingNeedsShaper,
+
     kTextCount,
 };
 

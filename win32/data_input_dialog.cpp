@@ -75,7 +75,7 @@ static void ShowRefusal(HWND dialog, const ParameterProblem& problem) {
 // Stores all nine fields together, and only when the gear model can compute them.
 static void ConfirmGearParameters(HWND dialog) {
     const GearParameters read = ReadGearParameters(dialog);
-    const ParameterProblem problem = CheckGearParameters(read);
+    const ParameterProblem problem = CheckGear(read, programCut);
     if (problem.rule != kRuleAccepted) {
         ShowRefusal(dialog, problem);
         return;

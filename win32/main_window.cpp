@@ -6,6 +6,7 @@
 #include "win32/drawing_writer.h"
 #include "win32/drawings.h"
 #include "win32/gear_report_dialog.h"
+#include "win32/gear_type_dialog.h"
 #include "win32/mating_gear_dialog.h"
 #include "win32/program_gears.h"
 #include "win32/program_language.h"
@@ -109,6 +110,10 @@ static void OnCommand(HWND window, int command) {
             break;
         case IDM_MATING_GEAR:
             ChooseMate(window);
+            EnablePairFiles(window);
+            break;
+        case IDM_GEAR_TYPE:
+            ChooseGearType(window);
             EnablePairFiles(window);
             break;
         case IDM_ONE_TOOTH:

@@ -1,6 +1,7 @@
 #include "win32/program_gears.h"
 
 Gear currentGear;
+GearCut programCut = {kRackCutter, false, DefaultShaperCut(false).cutterTeeth, 0.0, 0.0};
 ProgramMate programMate;
 
 // The pair of the current gear and the mate, from scratch.
@@ -10,10 +11,15 @@ static void ComputeProgramPair() {
 }
 
 void SetCurrentGear(const GearParameters& p) {
-    ComputeGear(p, &currentGear);
+    ComputeGear(p, programCut, &currentGear);
     if (programMate.set) {
         ComputeProgramPair();
     }
+}
+
+void SetCurrentCut(const GearCut& cut) {
+    programCut = cut;
+    SetCurrentGear(currentGear.parameters);
 }
 
 void SetMate(const MateChoice& choice) {

@@ -8,6 +8,10 @@
 
 extern Gear currentGear;
 
+// How the current gear is cut, as the designer chose it: a ring's rim 0 for its default,
+// the root diameter plus 4 m, which follows the gear.
+extern GearCut programCut;
+
 struct ProgramMate {
     bool set;
     MateChoice choice;
@@ -17,8 +21,12 @@ struct ProgramMate {
 
 extern ProgramMate programMate;
 
-// The current gear from p (accepted by CheckGearParameters); the mate's pair follows it.
+// The current gear from p, cut as programCut says (accepted by CheckGear); the mate's pair
+// follows it.
 void SetCurrentGear(const GearParameters& p);
+
+// Cuts the current gear as cut says (accepted by CheckGear).
+void SetCurrentCut(const GearCut& cut);
 
 // Sets the mate (its pair accepted by ComputeGearPair), or removes it.
 void SetMate(const MateChoice& choice);
