@@ -190,9 +190,11 @@ static bool ParsePairCommand(int argc, char** argv, CliRequest* request) {
         fprintf(stderr, "involute: say pair report, pair dxf or pair svg (see involute --help)\n");
         return false;
     }
-    if (!ParseOptions(argc, argv, 3, request) || !FinishCutRequest("--", &request->cut)) {
+    if (!ParseOptions(argc, argv, 3, request) || !FinishCutRequest("--", &request->cut) ||
+        !FinishCutRequest("--mate-", &request->pair.mateCut)) {
         return false;
     }
+    request->pair.choice.cut = request->pair.mateCut.cut;
     if (request->command != kCommandHelp && !request->pair.mateTeethGiven) {
         fprintf(stderr, "involute: pair needs %s (see involute --help)\n", kMateTeethOption);
         return false;

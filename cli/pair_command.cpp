@@ -7,7 +7,8 @@
 
 // Refuses the request's pair: one line naming the option at fault.
 static int Refused(const CliRequest& request, const PairProblem& problem) {
-    const MateFieldNames names = {kMateTeethOption, kMateShiftOption, kCentreDistanceOption};
+    const MateFieldNames names = {kMateTeethOption, kMateShiftOption, kCentreDistanceOption,
+                                  "--mate-internal"};
     char field[64];
     MateFieldName(problem, request.pair.choice, names, kEnglish, true, field, sizeof field);
     char line[1024];
@@ -32,7 +33,8 @@ int RunPair(const CliRequest& request) {
         return 2;
     }
     static GearPair pair;
-    const PairProblem problem = ComputeGearPair(request.parameters, request.pair.choice, &pair);
+    const PairProblem problem =
+        ComputeGearPair(request.parameters, request.cut.cut, request.pair.choice, &pair);
     if (problem.mate.rule != kRuleAccepted || problem.pair != kPairAccepted) {
         return Refused(request, problem);
     }

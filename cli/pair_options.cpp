@@ -7,11 +7,16 @@
 
 PairRequest DefaultPairRequest() {
     PairRequest request = {};
-    request.choice = {0, 0.0, 0.0, false};
+    request.mateCut = DefaultCutRequest();
+    request.choice = {0, 0.0, 0.0, false, request.mateCut.cut};
     return request;
 }
 
 int ParsePairOption(int argc, char** argv, int at, PairRequest* request) {
+    const int cut = ParseCutOption("--mate-", argc, argv, at, &request->mateCut);
+    if (cut != 0) {
+        return cut;
+    }
     if (strcmp(argv[at], "--json") == 0) {
         request->json = true;
         return 1;
@@ -58,5 +63,7 @@ void PrintPairOptions() {
         "  --mate-teeth N         (pair) the mate's number of teeth, cut by the same cutter\n"
         "  --mate-shift X         (pair) the mate's profile shift coefficient [0]\n"
         "  --center-distance A    (pair) the centre distance in drawing units [the tight mesh]\n"
-        "  --shorten-tips         (pair) cut both tips down to keep the standard root clearance\n");
+        "  --shorten-tips         (pair) cut both tips down to keep the standard root clearance\n"
+        "  --mate-internal, --mate-cutter, --mate-cutter-teeth, --mate-cutter-shift,\n"
+        "  --mate-rim-diameter    (pair) the mate's cut, as the options above for the gear\n");
 }

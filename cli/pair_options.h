@@ -2,11 +2,13 @@
 // distance, tip shortening and the JSON switch.
 #pragma once
 
+#include "cli/cut_options.h"
 #include "gear/gear_pair.h"
 
 struct PairRequest {
     bool mateTeethGiven;
     MateChoice choice;
+    CutRequest mateCut;  // the mate's cutter, and whether it is a ring
     bool centreDistanceGiven;
     bool json;
 };

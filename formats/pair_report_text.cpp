@@ -64,13 +64,9 @@ bool PairQuantityPerGear(PairQuantity quantity) {
     return kPairQuantities[quantity].perGear;
 }
 
-static const PairSide& SideOf(const GearPair& pair, int which) {
-    return which == 0 ? pair.data.gear : pair.data.mate;
-}
-
 static double ValueOf(const GearPair& pair, PairQuantity quantity, int which) {
     const WorkingMesh& mesh = pair.data.mesh;
-    const PairSide& side = SideOf(pair, which);
+    const PairSide& side = PairSideOf(pair, which);
     switch (quantity) {
         case kPairQuantityReferenceCentreDistance:
             return mesh.referenceCentreDistance;
@@ -79,7 +75,10 @@ static double ValueOf(const GearPair& pair, PairQuantity quantity, int which) {
         case kPairQuantityWorkingPressureAngle:
             return mesh.alphaW * 180 / kPi;
         case kPairQuantityShiftSum:
-            return pair.input.gear.profileShiftCoef + pair.input.mateShiftCoef;
+            // The shift the working pressure angle follows: x2 - x1 in a ring.
+            return IsInternalPair(pair)
+                       ? pair.input.mateShiftCoef - pair.input.gear.profileShiftCoef
+                       : pair.input.gear.profileShiftCoef + pair.input.mateShiftCoef;
         case kPairQuantityCentreDistanceCoef:
             return mesh.centreDistanceModCoef;
         case kPairQuantityTipShortening:
@@ -146,15 +145,45 @@ static const PairWarningText kPairWarnings[] = {
     {kPairMateSmallRootClearance, kTextPairWarningMateSmallRootClearance},
     {kPairThinTip, kTextPairWarningThinTip},
     {kPairMateThinTip, kTextPairWarningMateThinTip},
+    {kPairInvoluteInterference, kTextPairWarningInvoluteInterference},
+    {kPairTrochoidInterference, kTextPairWarningTrochoidInterference},
+    {kPairTrimmingInterference, kTextPairWarningTrimmingInterference},
 };
 
 int PairWarningCount(const GearPair& pair) {
     return pair.data.warningCount;
 }
 
+// A warning about gear 1 of the formulas as the report names it: about the mate where the
+// current gear is the ring.
+static PairWarning AsReported(const GearPair& pair, PairWarning warning) {
+    if (!pair.swapped) {
+        return warning;
+    }
+    switch (warning) {
+        case kPairContactOffForm:
+            return kPairMateContactOffForm;
+        case kPairMateContactOffForm:
+            return kPairContactOffForm;
+        case kPairSmallRootClearance:
+            return kPairMateSmallRootClearance;
+        case kPairMateSmallRootClearance:
+            return kPairSmallRootClearance;
+        case kPairThinTip:
+            return kPairMateThinTip;
+        case kPairMateThinTip:
+            return kPairThinTip;
+        default:
+            break;
+    }
+    return warning;
+}
+
 void FormatPairWarning(const GearPair& pair, int i, Language language, char* text, size_t size) {
-    const PairWarning warning = pair.data.warnings[i];
+    const PairWarning warning = AsReported(pair, pair.data.warnings[i]);
     const PairData& d = pair.data;
+    const PairSide& gearSide = PairSideOf(pair, 0);
+    const PairSide& mateSide = PairSideOf(pair, 1);
     double a = 0;
     double b = 0;
     double c = 0;
@@ -165,23 +194,25 @@ void FormatPairWarning(const GearPair& pair, int i, Language language, char* tex
             break;
         case kPairOutlinesOverlap:
             a = -pair.check.smallestGap;
-            b = pair.check.gearRadius;
-            c = pair.check.mateRadius;
+            b = pair.swapped ? pair.check.mateRadius : pair.check.gearRadius;
+            c = pair.swapped ? pair.check.gearRadius : pair.check.mateRadius;
             break;
         case kPairLowContactRatio:
             a = d.contactRatio;
             break;
         case kPairSmallRootClearance:
-            a = d.gear.rootClearance;
+            a = gearSide.rootClearance;
             break;
         case kPairMateSmallRootClearance:
-            a = d.mate.rootClearance;
+            a = mateSide.rootClearance;
             break;
         case kPairThinTip:
-            a = d.gear.tipThickness;
+            a = gearSide.tipThickness;
             break;
         case kPairMateThinTip:
-            a = d.mate.tipThickness;
+            a = mateSide.tipThickness;
+            break;
+        default:
             break;
     }
     for (const PairWarningText& w : kPairWarnings) {
@@ -254,6 +285,14 @@ void FormatPairReportJson(const GearPair& pair, char* text, size_t size) {
         }
         AppendText(&buffer, line);
     }
+    // Whether the pair is internal, and its three interferences by the formulas.
+    const InternalInterference& formulas = pair.data.interference;
+    snprintf(line, sizeof line,
+             "  \"internal\": %s,\n  \"involute_interference\": %s,\n"
+             "  \"trochoid_interference\": %s,\n  \"trimming_interference\": %s,\n",
+             IsInternalPair(pair) ? "true" : "false", formulas.involute ? "true" : "false",
+             formulas.trochoid ? "true" : "false", formulas.trimming ? "true" : "false");
+    AppendText(&buffer, line);
     // The warning texts hold no quote, backslash or control character: no escaping.
     AppendText(&buffer, "  \"warnings\": [");
     for (int i = 0; i < PairWarningCount(pair); i++) {

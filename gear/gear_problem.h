@@ -47,15 +47,15 @@ enum ParameterRule {
     kRuleModuleTooSmall,          // neighbouring points print apart; limit: smallest module
     kRulePointsCoincide,          // ... and no module in range would part them
     // Rules of the shaper cutter and the ring.
-    kRuleRingTipInsideBaseCircle,     // limit: the largest addendum, inclusive
-    kRuleRoundingInsideCutterBase,    // limit: the least cutter shift, inclusive
-    kRuleNoCuttingMeshAbove,          // no cutting mesh; limit: the least cutter shift
-    kRuleNoCuttingMeshBelow,          // ... for a ring; limit: the largest cutter shift
-    kRuleRoundingInsideCutterPitch,   // the fillet would not start on the root circle; limit:
-                                      // the least dedendum, exclusive
-    kRuleRingTrimmed,                 // the cutter trims the ring; limit: the least tooth count
-    kRuleRingTrimmedByAnyCount,       // ... and no ring of up to kMaxToothCount teeth escapes
-    kRuleRimInsideRoot,               // limit: the root diameter, exclusive
+    kRuleRingTipInsideBaseCircle,    // limit: the largest addendum, inclusive
+    kRuleRoundingInsideCutterBase,   // limit: the least cutter shift, inclusive
+    kRuleNoCuttingMeshAbove,         // no cutting mesh; limit: the least cutter shift
+    kRuleNoCuttingMeshBelow,         // ... for a ring; limit: the largest cutter shift
+    kRuleRoundingInsideCutterPitch,  // the fillet would not start on the root circle; limit:
+                                     // the least dedendum, exclusive
+    kRuleRingTrimmed,                // the cutter trims the ring; limit: the least tooth count
+    kRuleRingTrimmedByAnyCount,      // ... and no ring of up to kMaxToothCount teeth escapes
+    kRuleRimInsideRoot,              // limit: the root diameter, exclusive
 };
 
 struct ParameterProblem {

@@ -1,6 +1,6 @@
 // One gear as a value: its parameters and how it is cut, the geometry and profile computed
-// from them, and where it stands (centre and turn). Every drawing, writer and check takes a gear; the
-// program holds the current gear and, when set, its mate. No platform types.
+// from them, and where it stands (centre and turn). Every drawing, writer and check takes a gear;
+// the program holds the current gear and, when set, its mate. No platform types.
 #pragma once
 
 #include "gear/gear_cut.h"

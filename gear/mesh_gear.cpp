@@ -18,6 +18,17 @@ void RackCutMeshGear(const GearParameters& p, MeshGear* gear) {
     gear->internal = false;
 }
 
+void MeshGearOfGear(const Gear& gear, MeshGear* mesh) {
+    ManufacturingFlank(gear.profile, GearLastIndex(gear), gear.parameters.filletDivisions,
+                       &mesh->flank);
+    mesh->toothCount = gear.parameters.toothCount;
+    mesh->tipRadius = gear.geometry.tipRadius;
+    mesh->rootRadius = gear.geometry.rootRadius;
+    mesh->centre = gear.placement.centre;
+    mesh->turn = gear.placement.turn;
+    mesh->internal = IsRing(gear);
+}
+
 double MeshDirection(const MeshGear& gear, const MeshGear& other) {
     const double toward = atan2(other.centre.y - gear.centre.y, other.centre.x - gear.centre.x);
     // A pinion meets its ring on the side away from the ring's centre; the ring meets it

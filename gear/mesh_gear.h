@@ -7,6 +7,7 @@
 
 #include "gear/gear_outline.h"
 #include "gear/gear_parameters.h"
+#include "gear/gear_value.h"
 
 struct MeshGear {
     // The left flank of the tooth standing on the +y axis, in the gear's own frame, from the
@@ -23,6 +24,10 @@ struct MeshGear {
 // Gear p (accepted by CheckGearParameters) as the rack cuts it: the manufacturing flank of
 // its generated profile, the undercut loop cut off, at the origin and unturned.
 void RackCutMeshGear(const GearParameters& p, MeshGear* gear);
+
+// A gear as computed (rack- or shaper-cut, a ring among them): its cut flank, its circles
+// and where it stands.
+void MeshGearOfGear(const Gear& gear, MeshGear* mesh);
 
 // The direction, from the centre of one gear of a pair, in which it meets the other: toward
 // the other centre for an external pair, away from the ring's centre for an internal one.

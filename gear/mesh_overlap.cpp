@@ -4,13 +4,6 @@
 
 #include "gear/tooth_distance.h"
 
-// The mesh check's view of a placed gear of the pair.
-static void MeshGearOf(const Gear& gear, MeshGear* mesh) {
-    RackCutMeshGear(gear.parameters, mesh);
-    mesh->centre = gear.placement.centre;
-    mesh->turn = gear.placement.turn;
-}
-
 // Point p of the plane in the frame of the target's tooth whose pitch holds it, mirrored
 // onto the stored (left) flank's side.
 static ModelPoint IntoHalfTooth(const MeshGear& target, ModelPoint p) {
@@ -61,8 +54,8 @@ static int PointsInside(const MeshGear& source, const Gear& sourceGear, const Me
 int OverlapPoints(const GearPair& pair, double depth, ModelPoint* points, int capacity) {
     MeshGear gear;
     MeshGear mate;
-    MeshGearOf(pair.gear, &gear);
-    MeshGearOf(pair.mate, &mate);
+    MeshGearOfGear(pair.gear, &gear);
+    MeshGearOfGear(pair.mate, &mate);
     const int found = PointsInside(gear, pair.gear, mate, depth, points, capacity);
     return found + PointsInside(mate, pair.mate, gear, depth, points + found, capacity - found);
 }

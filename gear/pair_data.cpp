@@ -54,14 +54,16 @@ static PairTeeth TeethOf(const PairInput& input) {
     return t;
 }
 
-// An external gear of the pair, as its own gear data give it.
-static void ExternalSide(const GearParameters& p, PairSide* side) {
+// An external gear of the pair, as its own gear data give it; a shaper-cut gear's root and
+// form circles as its cutter leaves them (0: the rack's).
+static void ExternalSide(const GearParameters& p, double rootDiameter, double formDiameter,
+                         PairSide* side) {
     GearData d;
     ComputeGearData(p, 0, 0, &d);
     side->baseDiameter = d.baseDiameter;
     side->tipDiameter = d.tipDiameter;
-    side->rootDiameter = d.rootDiameter;
-    side->formDiameter = d.formDiameter;
+    side->rootDiameter = rootDiameter > 0 ? rootDiameter : d.rootDiameter;
+    side->formDiameter = formDiameter > 0 ? formDiameter : d.formDiameter;
     side->tipThickness = d.tipThickness;
 }
 
@@ -172,6 +174,15 @@ static void ComputeContact(const PairTeeth& t, PairData* data) {
 }
 
 static void ComputeWarnings(double m, PairData* data) {
+    if (data->interference.involute) {
+        AddPairWarning(data, kPairInvoluteInterference);
+    }
+    if (data->interference.trochoid) {
+        AddPairWarning(data, kPairTrochoidInterference);
+    }
+    if (data->interference.trimming) {
+        AddPairWarning(data, kPairTrimmingInterference);
+    }
     if (data->contactRatio < kLeastContactRatio) {
         AddPairWarning(data, kPairLowContactRatio);
     }
@@ -204,14 +215,16 @@ void ComputePairData(const PairInput& input, PairData* data) {
     if (input.shortenTips && t.kind == kExternalPair && k > 0) {
         data->tipShortening = k;
     }
-    ExternalSide(GearAsCut(input, *data), &data->gear);
+    ExternalSide(GearAsCut(input, *data), input.gearRootDiameter, input.gearFormDiameter,
+                 &data->gear);
     if (t.kind == kInternalPair) {
         RingSide(input, t, &data->mate);
         data->interference = CheckInternalInterference(
             t.z1, t.z2, data->gear.tipDiameter, data->mate.tipDiameter, data->gear.baseDiameter,
             data->mate.baseDiameter, data->mesh.centreDistance, data->mesh.alphaW);
     } else {
-        ExternalSide(MateAsCut(input, *data), &data->mate);
+        ExternalSide(MateAsCut(input, *data), input.mateRootDiameter, input.mateFormDiameter,
+                     &data->mate);
     }
     ComputeRunningCircles(t, data);
     ComputeContact(t, data);

@@ -23,6 +23,11 @@ struct PairInput {
     bool shortenTips;         // external pairs: cut both tips down by k m to keep the clearance
     double ringRootDiameter;  // internal pairs: d_f2, from the ring's shaper cutter
     double ringFormDiameter;  // internal pairs: where the ring's involute ends outward; 0: d_f2
+    // An external gear cut by a shaper has its own root and form circles; 0: the rack's.
+    double gearRootDiameter;
+    double gearFormDiameter;
+    double mateRootDiameter;
+    double mateFormDiameter;
 };
 
 enum PairRefusal {
@@ -34,6 +39,7 @@ enum PairRefusal {
                                   // tight mesh the least shift sum (internal x2 - x1)
     kPairCentreDistanceTooSmall,  // negative backlash; limit: the tight (least) distance
     kPairCentreDistanceTooLarge,  // internal: negative backlash; limit: the tight (largest)
+    kPairTwoRings,                // a ring's mate must be an external gear
 };
 
 enum PairWarning {
@@ -45,9 +51,12 @@ enum PairWarning {
     kPairMateSmallRootClearance,  // under the mate's root
     kPairThinTip,                 // gear 1's tip, after shortening, below kThinTipCoef m
     kPairMateThinTip,
+    kPairInvoluteInterference,  // internal pairs, by the formulas of the three interferences
+    kPairTrochoidInterference,
+    kPairTrimmingInterference,
 };
 
-const int kMaxPairWarnings = 8;
+const int kMaxPairWarnings = 11;
 
 // Below this the pair runs with too little overlap of successive teeth.
 const double kLeastContactRatio = 1.2;

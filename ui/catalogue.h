@@ -206,6 +206,17 @@ enum TextId {
     kTextRingShiftSign,
     kTextRuleRingNeedsShaper,
 
+    // Internal pairs.
+    kTextPairWarningInvoluteInterference,
+    kTextPairWarningTrochoidInterference,
+    kTextPairWarningTrimmingInterference,
+    kTextRuleRingNeedsMoreTeeth,
+    kTextRulePinionNeedsFewerTeeth,
+    kTextRuleRingCircles,
+    kTextRuleTwoRings,
+    kTextMateInternal,
+    kTextMateShaper,
+
     kTextCount,
 };
 

@@ -16,6 +16,12 @@ MateField MateFieldOf(const PairProblem& problem, const MateChoice& choice) {
                 return kMateFieldShared;
         }
     }
+    if (problem.pair == kPairTwoRings) {
+        return kMateFieldKind;
+    }
+    if (problem.pair == kPairRingTooSmall) {
+        return kMateFieldToothCount;
+    }
     // Without a working pressure angle in a tight mesh, the shifts are at fault.
     if (problem.pair == kPairNoWorkingPressureAngle && choice.centreDistance == 0) {
         return kMateFieldShift;
@@ -36,6 +42,9 @@ void MateFieldName(const PairProblem& problem, const MateChoice& choice,
         case kMateFieldCentreDistance:
             snprintf(text, size, "%s", names.centreDistance);
             return;
+        case kMateFieldKind:
+            snprintf(text, size, "%s", names.kind);
+            return;
         case kMateFieldShared:
             break;
     }
@@ -53,6 +62,19 @@ void FormatPairSentence(const PairProblem& problem, const GearParameters& gear,
     TextId id = kTextRuleCentreDistanceTooSmall;
     double limit = problem.pairLimit;
     switch (problem.pair) {
+        case kPairRingTooSmall:
+            // The formulas name the ring's least teeth; where the ring is the current gear,
+            // the pinion (the mate) must have fewer teeth than it.
+            id = choice.cut.internal ? kTextRuleRingNeedsMoreTeeth : kTextRulePinionNeedsFewerTeeth;
+            limit = choice.cut.internal ? limit : gear.toothCount - 1;
+            break;
+        case kPairRingTipInsideBase:
+        case kPairRingRootInsideTip:
+            id = kTextRuleRingCircles;
+            break;
+        case kPairTwoRings:
+            id = kTextRuleTwoRings;
+            break;
         case kPairCentreDistanceTooLarge:
             id = kTextRuleCentreDistanceTooLarge;
             break;

@@ -13,6 +13,7 @@ enum MateField {
     kMateFieldToothCount,
     kMateFieldShift,
     kMateFieldCentreDistance,
+    kMateFieldKind,    // whether the mate is a ring
     kMateFieldShared,  // a field of the gear's cutter, set in the gear data dialog
 };
 
@@ -21,6 +22,7 @@ struct MateFieldNames {
     const char* toothCount;
     const char* shift;
     const char* centreDistance;
+    const char* kind;
 };
 
 MateField MateFieldOf(const PairProblem& problem, const MateChoice& choice);

@@ -28,6 +28,10 @@ static void ShowTexts(HWND dialog) {
                  {IDC_MATE_LABEL_CENTRE, kTextCentreDistance},
                  {IDC_MATE_CENTRE_NOTE, kTextCentreDistanceEmptyIsTight},
                  {IDC_MATE_SHORTEN, kTextShortenTips},
+                 {IDC_MATE_INTERNAL, kTextMateInternal},
+                 {IDC_MATE_SHAPER, kTextMateShaper},
+                 {IDC_MATE_LABEL_CUTTER_TEETH, kTextFieldCutterTeeth},
+                 {IDC_MATE_LABEL_CUTTER_SHIFT, kTextFieldCutterShift},
                  {IDOK, kTextOk},
                  {IDCANCEL, kTextCancel},
                  {IDC_MATE_NONE, kTextNoMate}};
@@ -36,29 +40,59 @@ static void ShowTexts(HWND dialog) {
     }
 }
 
-// The teeth and shift as the boxes hold them, read as the data dialog reads its boxes.
+// The mate the dialog starts from: the one set, else the default for the current gear.
+static MateChoice StartingChoice() {
+    return programMate.set ? programMate.choice
+                           : DefaultMateChoice(currentGear.parameters, programCut);
+}
+
+// The teeth, shift and cutter as the boxes hold them, read as the data dialog reads its
+// boxes.
 static MateChoice ReadTeethAndShift(HWND dialog) {
-    MateChoice choice =
-        programMate.set ? programMate.choice : DefaultMateChoice(currentGear.parameters);
+    MateChoice choice = StartingChoice();
     char text[4 * kReadTextUnits];
     BoxText(dialog, IDC_MATE_TEETH, text, sizeof text);
     choice.toothCount = ReadIntegerText(text);
     BoxText(dialog, IDC_MATE_SHIFT, text, sizeof text);
     choice.shiftCoef = ReadRealText(text);
+    choice.cut.internal = IsDlgButtonChecked(dialog, IDC_MATE_INTERNAL) == BST_CHECKED;
+    choice.cut.cutter =
+        choice.cut.internal || IsDlgButtonChecked(dialog, IDC_MATE_SHAPER) == BST_CHECKED
+            ? kShaperCutter
+            : kRackCutter;
+    BoxText(dialog, IDC_MATE_CUTTER_TEETH, text, sizeof text);
+    choice.cut.cutterTeeth = ReadIntegerText(text);
+    BoxText(dialog, IDC_MATE_CUTTER_SHIFT, text, sizeof text);
+    choice.cut.cutterShiftCoef = ReadRealText(text);
     return choice;
+}
+
+// A ring is cut by a shaper; the mate of a ring is an external gear; the cutter's boxes
+// matter only for a shaper; tips are shortened in an external pair only.
+static void EnableCutter(HWND dialog) {
+    const bool ring = IsDlgButtonChecked(dialog, IDC_MATE_INTERNAL) == BST_CHECKED;
+    if (ring) {
+        CheckDlgButton(dialog, IDC_MATE_SHAPER, BST_CHECKED);
+    }
+    EnableWindow(GetDlgItem(dialog, IDC_MATE_INTERNAL), !programCut.internal);
+    EnableWindow(GetDlgItem(dialog, IDC_MATE_SHAPER), !ring);
+    const bool shaper = IsDlgButtonChecked(dialog, IDC_MATE_SHAPER) == BST_CHECKED;
+    EnableWindow(GetDlgItem(dialog, IDC_MATE_CUTTER_TEETH), shaper);
+    EnableWindow(GetDlgItem(dialog, IDC_MATE_CUTTER_SHIFT), shaper);
+    EnableWindow(GetDlgItem(dialog, IDC_MATE_SHORTEN), !ring && !programCut.internal);
 }
 
 // The tight centre distance for the teeth and shift as typed, as a hint beside the box.
 static void ShowHint(HWND dialog) {
-    const double tight = TightCentreDistance(currentGear.parameters, ReadTeethAndShift(dialog));
+    const double tight =
+        TightCentreDistance(currentGear.parameters, programCut, ReadTeethAndShift(dialog));
     char text[200];
     snprintf(text, sizeof text, UiText(kTextTightCentreDistanceHint), tight);
     SetControlTextUtf8(dialog, IDC_MATE_HINT, text);
 }
 
 static void ShowChoice(HWND dialog) {
-    const MateChoice choice =
-        programMate.set ? programMate.choice : DefaultMateChoice(currentGear.parameters);
+    const MateChoice choice = StartingChoice();
     char text[400];
     snprintf(text, sizeof text, "%d", choice.toothCount);
     SetControlTextUtf8(dialog, IDC_MATE_TEETH, text);
@@ -71,6 +105,14 @@ static void ShowChoice(HWND dialog) {
     }
     SetControlTextUtf8(dialog, IDC_MATE_CENTRE, text);
     CheckDlgButton(dialog, IDC_MATE_SHORTEN, choice.shortenTips ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_MATE_INTERNAL, choice.cut.internal ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_MATE_SHAPER,
+                   choice.cut.cutter == kShaperCutter ? BST_CHECKED : BST_UNCHECKED);
+    snprintf(text, sizeof text, "%d", choice.cut.cutterTeeth);
+    SetControlTextUtf8(dialog, IDC_MATE_CUTTER_TEETH, text);
+    snprintf(text, sizeof text, "%7.4f", choice.cut.cutterShiftCoef);
+    SetControlTextUtf8(dialog, IDC_MATE_CUTTER_SHIFT, text);
+    EnableCutter(dialog);
     ShowHint(dialog);
 }
 
@@ -120,10 +162,10 @@ static void ConfirmMate(HWND dialog) {
         return;
     }
     static GearPair pair;
-    const PairProblem problem = ComputeGearPair(currentGear.parameters, choice, &pair);
+    const PairProblem problem = ComputeGearPair(currentGear.parameters, programCut, choice, &pair);
     if (problem.mate.rule != kRuleAccepted || problem.pair != kPairAccepted) {
         const MateFieldNames names = {UiText(kTextMateToothCount), UiText(kTextMateShift),
-                                      centreLabel};
+                                      centreLabel, UiText(kTextMateInternal)};
         char label[300];
         MateFieldName(problem, choice, names, programLanguage, false, label, sizeof label);
         snprintf(named, sizeof named, UiText(kTextFieldInSentence), label);
@@ -131,9 +173,11 @@ static void ConfirmMate(HWND dialog) {
         FormatPairSentence(problem, currentGear.parameters, choice, programLanguage, named,
                            sentence, sizeof sentence);
         const MateField field = MateFieldOf(problem, choice);
-        const int box = field == kMateFieldShift            ? IDC_MATE_SHIFT
-                        : field == kMateFieldCentreDistance ? IDC_MATE_CENTRE
-                                                            : IDC_MATE_TEETH;
+        const int box = field == kMateFieldShift                  ? IDC_MATE_SHIFT
+                        : field == kMateFieldCentreDistance       ? IDC_MATE_CENTRE
+                        : problem.mate.field == kFieldCutterTeeth ? IDC_MATE_CUTTER_TEETH
+                        : problem.mate.field == kFieldCutterShift ? IDC_MATE_CUTTER_SHIFT
+                                                                  : IDC_MATE_TEETH;
         ShowRefusal(dialog, box, label, sentence);
         return;
     }
@@ -165,6 +209,11 @@ static INT_PTR CALLBACK MatingGearDialogProc(HWND dialog, UINT message, WPARAM w
                     if (HIWORD(wParam) == EN_CHANGE) {
                         ShowHint(dialog);
                     }
+                    return FALSE;
+                case IDC_MATE_INTERNAL:
+                case IDC_MATE_SHAPER:
+                    EnableCutter(dialog);
+                    ShowHint(dialog);
                     return FALSE;
                 default:
                     return FALSE;

@@ -49,9 +49,9 @@ static void DrawMeshLines(const GearPair& pair) {
     ModelPoint end;
     LineOfAction(pair, &start, &end);
     DrawCanvasCircle(canvas.grayDotPen, pair.gear.placement.centre,
-                     pair.data.gear.workingPitchDiameter / 2, false);
+                     PairSideOf(pair, 0).workingPitchDiameter / 2, false);
     DrawCanvasCircle(canvas.grayDotPen, pair.mate.placement.centre,
-                     pair.data.mate.workingPitchDiameter / 2, false);
+                     PairSideOf(pair, 1).workingPitchDiameter / 2, false);
     SelectObject(canvas.canvasDC, canvas.defaultPen);
     DrawCanvasLine(start, end);
     // The pitch point, three pixels across whatever the scale.
@@ -70,6 +70,12 @@ static void DrawPairGears(const GearPair& pair) {
     DrawCanvasCircle(canvas.yellowPen, centre, g.tipRadius, false);
     DrawCanvasCircle(canvas.cyanPen, centre, g.pitchRadius, false);
     DrawCanvasCircle(canvas.magentaPen, centre, g.rootRadius, false);
+    // A ring's rim, about its centre.
+    const Gear* ring = IsRing(pair.gear) ? &pair.gear : IsRing(pair.mate) ? &pair.mate : nullptr;
+    if (ring != nullptr) {
+        DrawCanvasCircle(canvas.defaultPen, ring->placement.centre, ring->cut.rimDiameter / 2,
+                         false);
+    }
     TraceCut(pair.mate, {canvas.greenPen, canvas.greenPen, true});
     TraceCut(pair.gear, {canvas.redPen, canvas.bluePen, true});
 }
@@ -84,7 +90,7 @@ static bool DrawWhyNoPair(HWND window, const ProgramMate& mate) {
         DrawCanvasText(20, 20, UiText(kTextNoMateInView));
     } else {
         const MateFieldNames names = {UiText(kTextMateToothCount), UiText(kTextMateShift),
-                                      UiText(kTextCentreDistance)};
+                                      UiText(kTextCentreDistance), UiText(kTextMateInternal)};
         char label[300];
         MateFieldName(mate.problem, mate.choice, names, programLanguage, false, label,
                       sizeof label);
@@ -114,11 +120,20 @@ void DrawGearPair(HWND window, const ProgramMate& mate) {
     }
     const GearPair& pair = mate.pair;
     ClearCanvas();
-    const double ra1 = pair.gear.geometry.tipRadius;
-    const double ra2 = pair.mate.geometry.tipRadius;
-    const double a = pair.data.mesh.centreDistance;
-    const double high = ra1 > ra2 ? ra1 : ra2;
-    FitView(-ra1, a + ra2, -high, high);
+    // Both gears' outermost circles: a ring's rim, an external gear's tip.
+    double left = 0;
+    double right = 0;
+    double high = 0;
+    const Gear* const gears[2] = {&pair.gear, &pair.mate};
+    for (int i = 0; i < 2; i++) {
+        const Gear& g = *gears[i];
+        const double outer = IsRing(g) ? g.cut.rimDiameter / 2 : g.geometry.tipRadius;
+        const ModelPoint c = g.placement.centre;
+        left = i == 0 || c.x - outer < left ? c.x - outer : left;
+        right = i == 0 || c.x + outer > right ? c.x + outer : right;
+        high = outer > high ? outer : high;
+    }
+    FitView(left, right, -high, high);
     DrawPairGears(pair);
     DrawMeshLines(pair);
     InvalidateRect(window, nullptr, TRUE);
@@ -152,10 +167,10 @@ void DrawMeshZone(HWND window, const ProgramMate& mate) {
     const double half = 1.75 * kPi * pair.gear.parameters.module;
     FitView(p.x - half, p.x + half, p.y - half, p.y + half);
     DrawPairGears(pair);
-    DrawCanvasCircle(canvas.grayDotPen, pair.gear.placement.centre, pair.data.gear.formDiameter / 2,
-                     false);
-    DrawCanvasCircle(canvas.grayDotPen, pair.mate.placement.centre, pair.data.mate.formDiameter / 2,
-                     false);
+    DrawCanvasCircle(canvas.grayDotPen, pair.gear.placement.centre,
+                     PairSideOf(pair, 0).formDiameter / 2, false);
+    DrawCanvasCircle(canvas.grayDotPen, pair.mate.placement.centre,
+                     PairSideOf(pair, 1).formDiameter / 2, false);
     DrawMeshLines(pair);
     ModelPoint start;
     ModelPoint end;

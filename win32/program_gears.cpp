@@ -7,7 +7,7 @@ ProgramMate programMate;
 // The pair of the current gear and the mate, from scratch.
 static void ComputeProgramPair() {
     programMate.problem =
-        ComputeGearPair(currentGear.parameters, programMate.choice, &programMate.pair);
+        ComputeGearPair(currentGear.parameters, programCut, programMate.choice, &programMate.pair);
 }
 
 void SetCurrentGear(const GearParameters& p) {

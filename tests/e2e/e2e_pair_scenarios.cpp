@@ -34,10 +34,10 @@ void WithoutAMateTheViewsSaySo(const RunningProgram& program) {
 
 // The refusal the dialog must show for this centre distance, as the core words it.
 std::string ExpectedRefusal(double centreDistance) {
-    MateChoice choice = DefaultMateChoice(DefaultGearParameters());
+    MateChoice choice = DefaultMateChoice(DefaultGearParameters(), RackCut());
     choice.centreDistance = centreDistance;
     static GearPair pair;
-    const PairProblem problem = ComputeGearPair(DefaultGearParameters(), choice, &pair);
+    const PairProblem problem = ComputeGearPair(DefaultGearParameters(), RackCut(), choice, &pair);
     const std::string label = Say(kTextCentreDistance);
     char named[200];
     snprintf(named, sizeof named, Text(kTextFieldInSentence, testLanguage), label.c_str());
