@@ -22,16 +22,6 @@ static int Opened(HANDLE handle, OutputFile* file) {
     return 0;
 }
 
-int CreateNewFile(const char* name, OutputFile* file) {
-    static wchar_t path[kWidePathUnits];
-    if (!WidePath(name, path)) {
-        return ENAMETOOLONG;
-    }
-    return Opened(
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
-        file);
-}
-
 int OpenDeviceFile(const char* name, OutputFile* file) {
     static wchar_t path[kWidePathUnits];
     if (!WidePath(name, path)) {
@@ -68,13 +58,6 @@ int SyncOutputFile(OutputFile* file) {
 int CloseOutputFile(OutputFile* file) {
     return CloseHandle(HandleOf(file)) ? 0 : ErrnoOfLastError();
 }
-
-void RemoveFile(const char* name) {
-    static wchar_t path[kWidePathUnits];
-    if (WidePath(name, path)) {
-        DeleteFileW(path);
-    }
-}
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -87,11 +70,6 @@ static int Opened(int fd, OutputFile* file) {
     file->handle = fd;
     file->error = 0;
     return 0;
-}
-
-int CreateNewFile(const char* name, OutputFile* file) {
-    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    return Opened(open(name, flags, 0666), file);
 }
 
 // O_NONBLOCK only for the open: a pipe without a reader fails (ENXIO) instead of hanging;
@@ -138,9 +116,5 @@ int SyncOutputFile(OutputFile* file) {
 
 int CloseOutputFile(OutputFile* file) {
     return close(static_cast<int>(file->handle)) == 0 ? 0 : ErrnoOfLastError();
-}
-
-void RemoveFile(const char* name) {
-    unlink(name);
 }
 #endif

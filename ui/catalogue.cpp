@@ -210,6 +210,10 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "%s must be a number above 0 and at most the tip diameter %.4f."},
     {kTextRuleSpanNeedsTwoTeeth, "잇수가 2보다 작아 %s를 정할 수 없습니다.",
      "A gear of fewer than two teeth has no span measurement: %s cannot be given."},
+
+    {kTextReasonNoTemporaryFile,
+     "화일 옆에 임시 화일을 만들 수 없습니다: 시도한 이름이 모두 이미 쓰이고 있습니다.",
+     "No temporary file could be created beside it: every name tried was taken."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

@@ -131,6 +131,9 @@ enum TextId {
     kTextRulePinDiameter,
     kTextRuleSpanNeedsTwoTeeth,
 
+    // An export that found no free name beside the target for its temporary file.
+    kTextReasonNoTemporaryFile,
+
     kTextCount,
 };
 
