@@ -61,6 +61,7 @@ int CloseOutputFile(OutputFile* file) {
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 static int Opened(int fd, OutputFile* file) {
@@ -72,11 +73,22 @@ static int Opened(int fd, OutputFile* file) {
     return 0;
 }
 
+// A reader that starts with the export may open the pipe a moment after it: the open is
+// tried again for about this long before the pipe counts as having none.
+static const long kReaderWaitMilliseconds = 1000;
+static const long kReaderPollMilliseconds = 10;
+
 // O_NONBLOCK only for the open: a pipe without a reader fails (ENXIO) instead of hanging;
 // the writes then wait as they should.
 int OpenDeviceFile(const char* name, OutputFile* file) {
     const int flags = O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-    const int fd = open(name, flags);
+    int fd = open(name, flags);
+    for (long waited = 0; fd < 0 && errno == ENXIO && waited < kReaderWaitMilliseconds;
+         waited += kReaderPollMilliseconds) {
+        const timespec pause = {0, kReaderPollMilliseconds * 1000000};
+        nanosleep(&pause, nullptr);
+        fd = open(name, flags);
+    }
     if (fd < 0) {
         return ErrnoOfLastError();
     }

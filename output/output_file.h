@@ -12,7 +12,8 @@ struct OutputFile {
 };
 
 // Opens the device or pipe at name for writing (a resolved path: on POSIX no link is
-// followed). It does not wait for a pipe that nobody reads. 0 or an errno value.
+// followed). A pipe that nobody opens for reading within about a second is refused (ENXIO),
+// never waited for. 0 or an errno value.
 int OpenDeviceFile(const char* name, OutputFile* file);
 
 // An OutputFlush: writes all count bytes to the OutputFile target.

@@ -7,6 +7,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -173,33 +174,67 @@ TEST_P(ScriptExport, LinkedTargetIsWrittenThroughAndTheLinksStay) {
     EXPECT_EQ(FilesInFolder("/drawings"), 2);
 }
 
+// Reads the pipe open at fd until the writer has come and gone (or nothing happens for ten
+// seconds), and closes it.
+std::string ReadUntilTheWriterLeaves(int fd) {
+    std::string received;
+    char buffer[1 << 16];
+    pollfd ready = {fd, POLLIN, 0};
+    while (poll(&ready, 1, 10000) > 0) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0) {
+            break;
+        }
+        received.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+    }
+    close(fd);
+    return received;
+}
+
 TEST_F(ExportFolder, PipeTargetIsWrittenIntoNotReplaced) {
     const std::string pipe = folder_ + "/pipe.scr";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const int fd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     std::string received;
-    // Reads until the writer has come and gone (or nothing happens for ten seconds).
-    std::thread reader([fd, &received] {
-        char buffer[1 << 16];
-        pollfd ready = {fd, POLLIN, 0};
-        while (poll(&ready, 1, 10000) > 0) {
-            const ssize_t got = read(fd, buffer, sizeof buffer);
-            if (got == 0) {
-                break;
-            }
-            received.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
-        }
-    });
+    std::thread reader([&] { received = ReadUntilTheWriterLeaves(fd); });
     const std::string result = Export(pipe);
     reader.join();
-    close(fd);
     EXPECT_EQ(result, "done");
     EXPECT_EQ(received, ScriptTextOf(DefaultGearParameters()));
     struct stat status;
     ASSERT_EQ(lstat(pipe.c_str(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
     EXPECT_EQ(FilesInFolder(), 1);
+}
+
+// A reader started with the export may open the pipe a moment after the export does: the
+// export waits for it rather than report a pipe nobody reads. The reader's lateness is the
+// case under test.
+TEST_F(ExportFolder, PipeWhoseReaderStartsLateIsWrittenInto) {
+    const std::string pipe = folder_ + "/late.scr";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        received = ReadUntilTheWriterLeaves(open(pipe.c_str(), O_RDONLY | O_NONBLOCK));
+    });
+    const std::string result = Export(pipe);
+    reader.join();
+    EXPECT_EQ(result, "done");
+    EXPECT_EQ(received, ScriptTextOf(DefaultGearParameters()));
+}
+
+TEST_F(ExportFolder, PipeThatNobodyReadsIsRefusedAfterAWhile) {
+    const std::string pipe = folder_ + "/unread.scr";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const ExportResult result = ExportDrawingScript(pipe.c_str(), Script());
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(result.stage, kExportOpenFailed);
+    EXPECT_EQ(result.error, ENXIO);
+    EXPECT_GE(waited, std::chrono::milliseconds(900));
+    EXPECT_LT(waited, std::chrono::seconds(5));
 }
 
 // A character device made in the test's own folder: the null device's numbers, so what is
