@@ -34,6 +34,17 @@ TEST(InvoluteProfile, OptionsChangeTheGear) {
     EXPECT_EQ(run.out.find("\n3,"), std::string::npos);
 }
 
+// Printed text that cannot reach stdout (here a closed one) is a failure with a message,
+// as a file that cannot be written is.
+TEST(InvoluteProfile, StandardOutputThatCannotBeWrittenIsReported) {
+    for (const char* command : {"profile >&-", "report >&-"}) {
+        const ToolRun run = RunInvolute(command);
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "involute: cannot write the standard output: Bad file descriptor\n")
+            << command;
+    }
+}
+
 TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
     const struct {
         const char* arguments;
