@@ -1,6 +1,5 @@
 #include "cli/option_text.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
@@ -39,12 +38,13 @@ bool ReadWholeNumberOption(const char* text, int* value) {
     const char* end = nullptr;
     const char* start = Unblanked(text, &end);
     char* stop = nullptr;
-    errno = 0;
     const long v = strtol(start, &stop, 10);
-    if (stop == start || stop != end || errno == ERANGE || v < INT_MIN || v > INT_MAX) {
+    if (stop == start || stop != end) {
         return false;
     }
-    *value = static_cast<int>(v);
+    // Beyond the int range the nearest int, as the dialog reads it: a whole number that
+    // large is still one, and the field's range refuses it by name.
+    *value = v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : static_cast<int>(v);
     return true;
 }
 

@@ -5,7 +5,8 @@
 
 #include <cstdio>
 
-// The whole text, blanks on either side allowed, is a whole number in the int range.
+// The whole text, blanks on either side allowed, is a whole number; beyond the int range
+// value is the nearest int.
 bool ReadWholeNumberOption(const char* text, int* value);
 
 // The whole text, blanks on either side allowed, is a decimal number as strtod reads it
