@@ -118,11 +118,11 @@ static void HoldStopSignals(sigset_t* held) {
     sigemptyset(&stop);
     sigaddset(&stop, SIGINT);
     sigaddset(&stop, SIGTERM);
-    sigprocmask(SIG_BLOCK, &stop, held);
+    pthread_sigmask(SIG_BLOCK, &stop, held);
 }
 
 static void ReleaseStopSignals(const sigset_t* held) {
-    sigprocmask(SIG_SETMASK, held, nullptr);
+    pthread_sigmask(SIG_SETMASK, held, nullptr);
 }
 
 void RemovePendingTemporaryFile() {
@@ -245,7 +245,7 @@ static int RenameOverTarget(TemporaryFile* temporary, const char* to) {
 }
 
 // The unnamed file takes a missing target's name at once. Over anything that is there it
-// goes by a fresh name and a rename, as linkat replaces nothing: only a kill between those
+// goes by a fresh name and a rename, as linkat replaces nothing: only SIGKILL between those
 // two calls leaves that name behind. The file was synced before: closing it after the link
 // has nothing left to report.
 static int PlaceUnnamedFile(TemporaryFile* temporary, const ExportTarget& target) {
