@@ -67,9 +67,6 @@ void PrintUsage() {
         "cutter tooth, and the tooth must not become pointed.\n");
 }
 
-// Prints text as typed, but with its control characters written as escapes (\n, \t, \x1b,
-// \u009b ...), so that a refused value can neither break the message's line nor drive the
-// terminal. Other bytes from 0x80 up pass: they are the letters of other scripts.
 // Reads the field's value strictly and stores it in the request's gear.
 static bool StoreFieldValue(const GearFieldSpec& spec, const char* option, const char* text,
                             CliRequest* request) {

@@ -1,6 +1,7 @@
 // involute: the gear model without the window. Prints the tooth profile as CSV, writes
 // the same drawing script, DXF or SVG file as the program, or prints the gear data, for
 // headless and batch use.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "cli/pair_command.h"
 #include "cli/problem_text.h"
 #include "cli/report_command.h"
+#include "cli/stop_signals.h"
 #include "formats/cad_export.h"
 #include "formats/script_export.h"
 #include "gear/parameter_check.h"
@@ -25,16 +27,32 @@ static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int
 
 // Exit status 0 when the file was written, else 1 and one line on stderr.
 static int Reported(const char* fileName, const ExportResult& result) {
-    if (result.stage != kExportDone) {
-        fprintf(stderr, "involute: cannot write ");
-        PrintEscaped(stderr, fileName);
-        fprintf(stderr, ": %s\n", result.error != 0 ? strerror(result.error) : "write failed");
-        return 1;
+    if (result.stage == kExportDone) {
+        return 0;
     }
-    return 0;
+    fprintf(stderr, "involute: cannot write ");
+    PrintEscaped(stderr, fileName);
+    if (result.stage == kExportNoTemporaryFile) {
+        fprintf(stderr, ": no temporary file could be created beside it\n");
+    } else {
+        fprintf(stderr, ": %s\n", result.error != 0 ? strerror(result.error) : "write failed");
+    }
+    return 1;
+}
+
+// Exit status 0 when all that was printed reached stdout, else 1 and one line on stderr:
+// a pipe closed early, a full disk.
+static int FinishStandardOutput() {
+    if (fflush(stdout) == 0 && !ferror(stdout)) {
+        return 0;
+    }
+    fprintf(stderr, "involute: cannot write the standard output: %s\n",
+            strerror(errno != 0 ? errno : EIO));
+    return 1;
 }
 
 static int RunInvolute(int argc, char** argv) {
+    PrepareStopSignals();
     CliRequest request;
     if (!ParseCommandLine(argc, argv, &request)) {
         return 2;
@@ -51,7 +69,8 @@ static int RunInvolute(int argc, char** argv) {
         return 2;
     }
     if (request.command == kCommandReport) {
-        return RunReport(request.parameters, request.report);
+        const int status = RunReport(request.parameters, request.report);
+        return status != 0 ? status : FinishStandardOutput();
     }
     if (request.command == kCommandPairReport || request.command == kCommandPairDxf ||
         request.command == kCommandPairSvg) {
@@ -61,7 +80,7 @@ static int RunInvolute(int argc, char** argv) {
     ComputeGear(request.parameters, request.cut.cut, &gear);
     if (request.command == kCommandProfile) {
         PrintProfile(gear.geometry, gear.profile, GearLastIndex(gear));
-        return fflush(stdout) == 0 ? 0 : 1;
+        return FinishStandardOutput();
     }
     if (request.command == kCommandScript) {
         return Reported(request.outputFile, ExportDrawingScript(request.outputFile, gear));

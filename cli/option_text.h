@@ -1,16 +1,21 @@
-// Reading an option's value strictly, and echoing what was typed on one line: control
-// characters shown escaped, so a refused value cannot break or colour the message.
+// Reading an option's value strictly, and echoing what was typed on one line: controls
+// and bytes that are no UTF-8 shown escaped, so a refused value can neither break the
+// message's line nor colour or reorder what the terminal shows.
 #pragma once
 
 #include <cstdio>
 
-// The whole text is a whole number in the int range.
+// The whole text, blanks on either side allowed, is a whole number; beyond the int range
+// value is the nearest int.
 bool ReadWholeNumberOption(const char* text, int* value);
 
-// The whole text is a number as strtod reads it.
+// The whole text, blanks on either side allowed, is a decimal number as strtod reads it
+// ("nan" and "inf" included, for the limits to refuse); hexadecimal is not a number here.
 bool ReadNumberOption(const char* text, double* value);
 
-// Writes text with \n, \t, \r, \xHH for other control bytes and \u00HH for C1 controls.
+// Writes text with \n, \t, \r, \xHH for other control bytes and for bytes that are no
+// UTF-8, and \uHHHH for C1 controls, direction controls, line and paragraph separators and
+// the byte order mark; every other character as it is.
 void PrintEscaped(FILE* stream, const char* text);
 
 // "involute: OPTION: 'TEXT' is not a (whole) number", TEXT escaped.

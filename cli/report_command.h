@@ -5,5 +5,5 @@
 #include "gear/gear_parameters.h"
 
 // For a gear accepted by CheckGearParameters: refuses a bad pin or span input with one line
-// on stderr (status 2), else prints the report (status 0, or 1 when stdout fails).
+// on stderr (status 2), else prints the report (status 0; the caller flushes stdout).
 int RunReport(const GearParameters& p, const ReportRequest& request);

@@ -110,28 +110,43 @@ static double RoundedUp(double v) {
     return std::ceil(v / unit * (1 + 1e-12)) * unit;
 }
 
-// Every arc sweeps less than a pitch, and every pair of neighbouring points of the
-// outline, arc ends included, prints as two different points. All distances scale with
-// the module, which gives the smallest module the chosen divisions can be written with.
-ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& g,
-                                    const ToothProfile& profile) {
+// The walk of the whole outline: whether an arc sweeps a pitch or more, and the shortest
+// distance between neighbouring points, arc ends included.
+static ArcScan ScanOutline(const GearParameters& p, const ToothProfile& profile) {
     const int last = p.filletDivisions + p.involuteDivisions;
     FlankPoints flank;
     GeneratedFlank(profile, last, &flank);
     ArcScan scan = {kFullTurn / p.toothCount, false, HUGE_VAL};
     WalkGearOutline(flank, p.toothCount, {{0, 0}, 0}, {&scan, SkipFlank, MeasureArc});
+    for (int i = 0; i < last; i++) {
+        scan.nearest = std::fmin(scan.nearest, Distance(flank.point[i], flank.point[i + 1]));
+    }
+    return scan;
+}
+
+// All distances scale with the module: the one that parts the nearest two points by
+// kDistinctAtSixDecimals, noise allowed for, is the smallest module the divisions allow.
+static double SmallestModule(const ArcScan& scan, double module, double tipRadius) {
+    const double perModule = (scan.nearest - kRotationNoise * tipRadius) / module;
+    return perModule > 0 ? RoundedUp(kDistinctAtSixDecimals / perModule) : HUGE_VAL;
+}
+
+double LeastPrintableModule(const GearParameters& p, const GearGeometry& geometry,
+                            const ToothProfile& profile) {
+    return SmallestModule(ScanOutline(p, profile), p.module, geometry.tipRadius);
+}
+
+// Every arc sweeps less than a pitch, and every pair of neighbouring points of the
+// outline, arc ends included, prints as two different points.
+ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& g,
+                                    const ToothProfile& profile) {
+    const ArcScan scan = ScanOutline(p, profile);
     if (scan.tooWide) {
         return ParameterProblemOf(kRuleArcTooWide, kFieldAddendum, 0);
     }
-    double nearest = scan.nearest;
-    for (int i = 0; i < last; i++) {
-        nearest = std::fmin(nearest, Distance(flank.point[i], flank.point[i + 1]));
-    }
-    const double noise = kRotationNoise * g.tipRadius;
-    if (!(nearest > kDistinctAtSixDecimals + noise)) {
-        const double perModule = (nearest - noise) / p.module;
-        const double smallest = RoundedUp(kDistinctAtSixDecimals / perModule);
-        if (!(perModule > 0 && smallest <= kMaxMagnitude)) {
+    if (!(scan.nearest > kDistinctAtSixDecimals + kRotationNoise * g.tipRadius)) {
+        const double smallest = SmallestModule(scan, p.module, g.tipRadius);
+        if (!(smallest <= kMaxMagnitude)) {
             return ParameterProblemOf(kRulePointsCoincide, kFieldInvoluteDivisions, 0);
         }
         return ParameterProblemOf(kRuleModuleTooSmall, kFieldModule, smallest);

@@ -19,3 +19,9 @@ ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeomet
 // walked outline sweep less than a pitch and its neighbouring points print apart.
 ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& geometry,
                                     const ToothProfile& profile);
+
+// The least module at which every two neighbouring points of that outline print apart,
+// rounded up to three significant digits, from a profile computed at p.module; HUGE_VAL
+// when no module parts them.
+double LeastPrintableModule(const GearParameters& p, const GearGeometry& geometry,
+                            const ToothProfile& profile);

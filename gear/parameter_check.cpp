@@ -140,6 +140,22 @@ static bool ProfileIsFinite(const GearGeometry& geometry, const ToothProfile& pr
     return true;
 }
 
+// The rules on the profile as computed for p: finite, not pointed, a sound outline.
+static ParameterProblem CheckComputedProfile(const GearParameters& p, GearGeometry* geometry,
+                                             ToothProfile* profile) {
+    ComputeProfileOf(p, geometry, profile);
+    const int last = p.filletDivisions + p.involuteDivisions;
+    if (!ProfileIsFinite(*geometry, *profile, last)) {
+        return ParameterProblemOf(kRuleNotComputable, kFieldModule, 0);
+    }
+    // The flanks of a pointed tooth cross below the tip circle: the left flank's tip point
+    // then lies on or right of the centre line.
+    if (!(profile->profileX[last] < 0)) {
+        return ParameterProblemOf(kRulePointedTooth, kFieldAddendum, 0);
+    }
+    return CheckGeneratedOutline(p, *geometry, *profile);
+}
+
 ParameterProblem CheckGearParameters(const GearParameters& p) {
     ParameterProblem problem = CheckGearFields(p);
     if (problem.rule != kRuleAccepted) {
@@ -151,15 +167,23 @@ ParameterProblem CheckGearParameters(const GearParameters& p) {
     }
     GearGeometry geometry;
     ToothProfile profile;
-    ComputeProfileOf(p, &geometry, &profile);
-    const int last = p.filletDivisions + p.involuteDivisions;
-    if (!ProfileIsFinite(geometry, profile, last)) {
-        return ParameterProblemOf(kRuleNotComputable, kFieldModule, 0);
+    problem = CheckComputedProfile(p, &geometry, &profile);
+    if (problem.rule == kRuleAccepted || !(p.module < 1)) {
+        return problem;
     }
-    // The flanks of a pointed tooth cross below the tip circle: the left flank's tip point
-    // then lies on or right of the centre line.
-    if (!(profile.profileX[last] < 0)) {
-        return ParameterProblemOf(kRulePointedTooth, kFieldAddendum, 0);
+    // The tooth's shape scales with the module, and every rule but the printing one with
+    // it; the arithmetic does not. Far below the least printable module the coordinates
+    // sink into the last bits of a double (or below), and the rules judge that noise: a
+    // module of 1e-300 made the arcs sweep a pitch, 4.9e-324 the tooth pointed. At module
+    // 1 the same shape is computed soundly: a fault it has is the gear's; a sound one
+    // needs no more than the least printable module.
+    GearParameters unit = p;
+    unit.module = 1;
+    const ParameterProblem atUnit = CheckComputedProfile(unit, &geometry, &profile);
+    if (atUnit.rule != kRuleAccepted) {
+        return atUnit;
     }
-    return CheckGeneratedOutline(p, geometry, profile);
+    const double least = LeastPrintableModule(unit, geometry, profile);
+    return p.module < least ? ParameterProblemOf(kRuleModuleTooSmall, kFieldModule, least)
+                            : problem;
 }

@@ -5,11 +5,7 @@
 
 #include "output/export_target.h"
 #include "output/output_file.h"
-#include "output/replace_file.h"
-#include "output/temporary_name.h"
-
-// A name already taken is drawn again; after this many draws something is wrong.
-static const int kTemporaryNameDraws = 16;
+#include "output/temporary_file.h"
 
 static ExportResult Result(ExportStage stage, int error) {
     ExportResult result;
@@ -45,18 +41,6 @@ static ExportResult WriteIntoDevice(const char* path, ContentWriter write, const
     return error == 0 ? Result(kExportDone, 0) : Result(kExportWriteFailed, error);
 }
 
-// Makes a new file under a fresh random name beside target: 0 or an errno value.
-static int CreateTemporaryFile(const char* target, char* name, size_t size, OutputFile* file) {
-    int error = EEXIST;
-    for (int draw = 0; draw < kTemporaryNameDraws && error == EEXIST; draw++) {
-        if (!FormTemporaryName(target, name, size)) {
-            return EIO;
-        }
-        error = CreateNewFile(name, file);
-    }
-    return error;
-}
-
 ExportResult ExportFile(const char* fileName, ContentWriter write, const void* content) {
     if (strlen(fileName) > kMaxExportPathBytes) {
         return Result(kExportNameTooLong, ENAMETOOLONG);
@@ -76,31 +60,27 @@ ExportResult ExportFile(const char* fileName, ContentWriter write, const void* c
     if (target.kind == kTargetFile && target.readOnly) {
         return Result(kExportOpenFailed, EACCES);
     }
-    char temporaryName[kMaxTargetPathBytes + kTemporaryNameBytes];
-    OutputFile file;
-    error = CreateTemporaryFile(target.path, temporaryName, sizeof temporaryName, &file);
+    static TemporaryFile temporary;
+    error = CreateTemporaryFile(target.path, &temporary);
     if (error != 0) {
-        return Result(kExportOpenFailed, error);
+        return error == kEveryNameTaken ? Result(kExportNoTemporaryFile, EEXIST)
+                                        : Result(kExportOpenFailed, error);
     }
-    error = WriteContent(&file, write, content);
+    error = WriteContent(&temporary.file, write, content);
     if (error == 0 && target.kind == kTargetFile) {
-        error = SetPermissionBits(&file, target.permissions);
+        error = SetPermissionBits(&temporary.file, target.permissions);
     }
     if (error == 0) {
-        error = SyncOutputFile(&file);
-    }
-    const int closeError = CloseOutputFile(&file);
-    if (error == 0) {
-        error = closeError;
+        error = SyncOutputFile(&temporary.file);
     }
     if (error != 0) {
-        RemoveFile(temporaryName);
+        DiscardTemporaryFile(&temporary);
         return Result(kExportWriteFailed, error);
     }
-    error = ReplaceFileWith(temporaryName, target.path);
+    error = PlaceTemporaryFile(&temporary, target);
     if (error != 0) {
-        RemoveFile(temporaryName);
-        return Result(kExportReplaceFailed, error);
+        return error == kEveryNameTaken ? Result(kExportNoTemporaryFile, EEXIST)
+                                        : Result(kExportReplaceFailed, error);
     }
     return Result(kExportDone, 0);
 }

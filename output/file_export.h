@@ -1,6 +1,7 @@
 // Writing a file without ever losing an existing one to a failed export, and without
-// touching any file but the target: the content goes to a new file under an unpredictable
-// name beside the target, which replaces the target only when every byte was written.
+// touching any file but the target: the content goes to a temporary file beside the target
+// (temporary_file.h), which replaces the target only when every byte was written and which
+// an export cut short does not leave behind.
 // A symbolic link at the target is followed and kept, the file it leads to replaced; a
 // device or a pipe is written into; a regular file keeps its permission bits, and a
 // read-only one is refused. Every export of the program and the tool goes through here.
@@ -18,6 +19,7 @@ enum ExportStage {
     kExportDone,
     kExportNameTooLong,
     kExportOpenFailed,
+    kExportNoTemporaryFile,  // every name drawn for the temporary file was taken
     kExportWriteFailed,
     kExportReplaceFailed,
 };

@@ -22,16 +22,6 @@ static int Opened(HANDLE handle, OutputFile* file) {
     return 0;
 }
 
-int CreateNewFile(const char* name, OutputFile* file) {
-    static wchar_t path[kWidePathUnits];
-    if (!WidePath(name, path)) {
-        return ENAMETOOLONG;
-    }
-    return Opened(
-        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr),
-        file);
-}
-
 int OpenDeviceFile(const char* name, OutputFile* file) {
     static wchar_t path[kWidePathUnits];
     if (!WidePath(name, path)) {
@@ -68,16 +58,10 @@ int SyncOutputFile(OutputFile* file) {
 int CloseOutputFile(OutputFile* file) {
     return CloseHandle(HandleOf(file)) ? 0 : ErrnoOfLastError();
 }
-
-void RemoveFile(const char* name) {
-    static wchar_t path[kWidePathUnits];
-    if (WidePath(name, path)) {
-        DeleteFileW(path);
-    }
-}
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 static int Opened(int fd, OutputFile* file) {
@@ -89,16 +73,22 @@ static int Opened(int fd, OutputFile* file) {
     return 0;
 }
 
-int CreateNewFile(const char* name, OutputFile* file) {
-    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    return Opened(open(name, flags, 0666), file);
-}
+// A reader that starts with the export may open the pipe a moment after it: the open is
+// tried again for about this long before the pipe counts as having none.
+static const long kReaderWaitMilliseconds = 1000;
+static const long kReaderPollMilliseconds = 10;
 
 // O_NONBLOCK only for the open: a pipe without a reader fails (ENXIO) instead of hanging;
 // the writes then wait as they should.
 int OpenDeviceFile(const char* name, OutputFile* file) {
     const int flags = O_WRONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-    const int fd = open(name, flags);
+    int fd = open(name, flags);
+    for (long waited = 0; fd < 0 && errno == ENXIO && waited < kReaderWaitMilliseconds;
+         waited += kReaderPollMilliseconds) {
+        const timespec pause = {0, kReaderPollMilliseconds * 1000000};
+        nanosleep(&pause, nullptr);
+        fd = open(name, flags);
+    }
     if (fd < 0) {
         return ErrnoOfLastError();
     }
@@ -138,9 +128,5 @@ int SyncOutputFile(OutputFile* file) {
 
 int CloseOutputFile(OutputFile* file) {
     return close(static_cast<int>(file->handle)) == 0 ? 0 : ErrnoOfLastError();
-}
-
-void RemoveFile(const char* name) {
-    unlink(name);
 }
 #endif

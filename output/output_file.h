@@ -11,13 +11,9 @@ struct OutputFile {
     int error;        // the errno value of the first write that failed, else 0
 };
 
-// Makes a new file at name and opens it for writing. It never opens anything that is
-// already there and never follows a symbolic link (O_CREAT|O_EXCL|O_NOFOLLOW, CREATE_NEW).
-// 0, EEXIST when the name is taken, or another errno value.
-int CreateNewFile(const char* name, OutputFile* file);
-
 // Opens the device or pipe at name for writing (a resolved path: on POSIX no link is
-// followed). It does not wait for a pipe that nobody reads. 0 or an errno value.
+// followed). A pipe that nobody opens for reading within about a second is refused (ENXIO),
+// never waited for. 0 or an errno value.
 int OpenDeviceFile(const char* name, OutputFile* file);
 
 // An OutputFlush: writes all count bytes to the OutputFile target.
@@ -32,6 +28,3 @@ int SyncOutputFile(OutputFile* file);
 
 // 0 or an errno value.
 int CloseOutputFile(OutputFile* file);
-
-// Removes a file this export made and did not finish.
-void RemoveFile(const char* name);

@@ -38,8 +38,7 @@ bool SystemRandomBytes(unsigned char* bytes, size_t count) {
 
 RandomSource temporaryNameSource = SystemRandomBytes;
 
-// Length of the folder part of path, its last separator included.
-static size_t FolderLength(const char* path) {
+size_t FolderLength(const char* path) {
     size_t length = 0;
     for (size_t i = 0; path[i] != '\0'; i++) {
 #ifdef _WIN32
@@ -71,4 +70,20 @@ bool FormTemporaryName(const char* target, char* name, size_t size) {
     }
     *at = '\0';
     return true;
+}
+
+// A name already taken is drawn again; after this many draws something is wrong.
+static const int kTemporaryNameDraws = 16;
+
+int TakeFreshName(const char* target, char* name, size_t size, NameTaker take, void* context) {
+    for (int draw = 0; draw < kTemporaryNameDraws; draw++) {
+        if (!FormTemporaryName(target, name, size)) {
+            return EIO;
+        }
+        const int error = take(name, context);
+        if (error != EEXIST) {
+            return error;
+        }
+    }
+    return kEveryNameTaken;
 }

@@ -22,3 +22,16 @@ const size_t kTemporaryNameBytes = 19;
 // The folder part of target followed by a fresh random name; false when the source fails
 // or the name does not fit into size bytes.
 bool FormTemporaryName(const char* target, char* name, size_t size);
+
+// Length of the folder part of path, its last separator included (0 for a bare name).
+size_t FolderLength(const char* path);
+
+// Makes something at a name: 0, EEXIST when the name is taken, or another errno value.
+typedef int (*NameTaker)(const char* name, void* context);
+
+// What TakeFreshName returns when every name it drew was taken: no errno value.
+const int kEveryNameTaken = -1;
+
+// Draws fresh names beside target into name until take succeeds or fails for another
+// reason than a taken name: 0, an errno value, or kEveryNameTaken after a few draws.
+int TakeFreshName(const char* target, char* name, size_t size, NameTaker take, void* context);

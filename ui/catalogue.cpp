@@ -357,6 +357,9 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "A ring's mate must be an external gear.\nChange %s."},
     {kTextMateInternal, "맞물림 기어는 내접 기어 (링 기어)", "The mate is a ring (internal gear)"},
     {kTextMateShaper, "맞물림 기어를 피니언 커터로 깎음", "Cut the mate by a shaper cutter"},
+    {kTextReasonNoTemporaryFile,
+     "화일 옆에 임시 화일을 만들 수 없습니다: 시도한 이름이 모두 이미 쓰이고 있습니다.",
+     "No temporary file could be created beside it: every name tried was taken."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

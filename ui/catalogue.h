@@ -216,6 +216,8 @@ enum TextId {
     kTextRuleTwoRings,
     kTextMateInternal,
     kTextMateShaper,
+    // An export that found no free name beside the target for its temporary file.
+    kTextReasonNoTemporaryFile,
 
     kTextCount,
 };

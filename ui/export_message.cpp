@@ -28,6 +28,9 @@ void FormatExportNotice(ExportKind kind, const char* fileName, Language language
 }
 
 static TextId ReasonOf(const ExportResult& result) {
+    if (result.stage == kExportNoTemporaryFile) {
+        return kTextReasonNoTemporaryFile;
+    }
     switch (result.error) {
         case ENOENT:
             return kTextReasonNoFolder;

@@ -37,6 +37,39 @@ tool_writes_the_native_bytes() {
   echo "windows involute writes the native bytes: $*"
 }
 
+# An export killed while it writes leaves the old file and nothing else: the Windows tool's
+# temporary file is marked for deletion until it is renamed into place. Waits for that file
+# to hold bytes, kills the tool, then waits (at most ten seconds) for the folder to hold the
+# old file alone.
+killed_export_leaves_only_the_old_file() {
+  local folder="$work/killed" tool waited caught=
+  mkdir -p "$folder"
+  printf 'the only copy' >"$folder/gear.dxf"
+  (cd "$folder" && exec wine "$build/involute.exe" dxf --teeth 9999 --involute-divisions 100 \
+    --fillet-divisions 70 -o gear.dxf) &
+  tool=$!
+  for waited in $(seq 1 6000); do
+    caught=$(find "$folder" -name '.~*' -size +0 | head -n 1)
+    [ -n "$caught" ] && break
+    sleep 0.01
+  done
+  kill -KILL "$tool"
+  wait "$tool" 2>/dev/null || true
+  if [ -z "$caught" ]; then
+    echo "FAILED: the killed export was never caught writing"
+    return 1
+  fi
+  for waited in $(seq 1 1000); do
+    [ "$(ls -A "$folder")" = gear.dxf ] && break
+    sleep 0.01
+  done
+  if [ "$(ls -A "$folder")" != gear.dxf ] || [ "$(cat "$folder/gear.dxf")" != 'the only copy' ]; then
+    echo "FAILED: a killed export of the Windows tool left: $(ls -A "$folder")"
+    return 1
+  fi
+  echo "a killed export of the Windows tool leaves the old file alone"
+}
+
 win() { winepath -w "$1" 2>/dev/null; }
 status=0
 run_driver() {
@@ -54,6 +87,7 @@ start_wine_session "$work/korean"
 (cd "$work/cli" && wine "$build/involute.exe" svg --teeth 12 -o twelve.svg)
 tool_writes_the_native_bytes default.scr default.dxf default.svg twelve.dxf twelve.svg ||
   status=1
+killed_export_leaves_only_the_old_file || status=1
 run_driver korean "$work/run"
 stop_wine_session
 

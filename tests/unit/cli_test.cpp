@@ -8,6 +8,7 @@
 #include <string>
 
 #include "gear/parameter_check.h"
+#include "text/utf8.h"
 #include "tests/unit/script_test_support.h"
 #include "tests/unit/tool_run.h"
 
@@ -31,6 +32,17 @@ TEST(InvoluteProfile, OptionsChangeTheGear) {
     EXPECT_EQ(run.out.rfind("pitchRadius,tipRadius,rootRadius\n12,15,10.5\n", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("\n2,"), std::string::npos);
     EXPECT_EQ(run.out.find("\n3,"), std::string::npos);
+}
+
+// Printed text that cannot reach stdout (here a closed one) is a failure with a message,
+// as a file that cannot be written is.
+TEST(InvoluteProfile, StandardOutputThatCannotBeWrittenIsReported) {
+    for (const char* command : {"profile >&-", "report >&-"}) {
+        const ToolRun run = RunInvolute(command);
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "involute: cannot write the standard output: Bad file descriptor\n")
+            << command;
+    }
 }
 
 TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
@@ -69,6 +81,75 @@ TEST(InvoluteBadInput, NamesTheOptionAndPrintsNothingOnStdout) {
         EXPECT_EQ(run.out, "") << c.arguments;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    }
+}
+
+// The message is one line of text a terminal shows as it is: no control, no character
+// that reorders the line, no byte that is no UTF-8.
+bool IsOneSafeLine(const std::string& message) {
+    const char* c = message.c_str();
+    while (*c != '\0') {
+        unsigned code = 0;
+        const int length = DecodeUtf8(c, &code);
+        const bool hidden = (code >= 0x7f && code <= 0x9f) || (code >= 0x200e && code <= 0x200f) ||
+                            (code >= 0x2028 && code <= 0x202e) ||
+                            (code >= 0x2066 && code <= 0x2069) || code == 0xfeff;
+        if (length == 0 || hidden || (code < 0x20 && c[1] != '\0')) {
+            return false;
+        }
+        c += length;
+    }
+    return message.size() > 1 && message.back() == '\n';
+}
+
+// Texts a fuzzer or a careless script types: each refusal names the option at fault and
+// what it needs, on one safe line.
+TEST(InvoluteBadInput, HostileTextsNameTheirOptionOnOneSafeLine) {
+    const struct {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"profile --module nan", "--module must be a number above 0 and at most 1000000."},
+        {"profile --module -inf", "--module must be a number above 0 and at most 1000000."},
+        {"profile --module 1e309", "--module must be a number above 0 and at most 1000000."},
+        {"profile --shift nan", "--shift must be a number from -1000000 to 1000000."},
+        {"profile --module 1e-300", "--module must be at least 8.45e-05"},
+        {"profile --module 4.9e-324", "--module must be at least 8.45e-05"},
+        {"profile --module 0x1.8p1", "--module: '0x1.8p1' is not a number"},
+        {"profile --addendum ' -0X1p0'", "--addendum: ' -0X1p0' is not a number"},
+        {"profile --teeth 0x10", "--teeth: '0x10' is not a whole number"},
+        {"profile --teeth 99999999999999999999", "--teeth must be a whole number from 1 to 9999."},
+        {"profile --fillet-divisions -2147483649",
+         "--fillet-divisions must be a whole number from 1 to 70."},
+        {"report --pin-diameter 0x1p2", "--pin-diameter: '0x1p2' is not a number"},
+        {"profile --module \"$(printf '\342\200\256evil')\"",
+         "--module: '\\u202eevil' is not a number"},
+        {"profile --module \"$(printf '\342\201\246x\357\273\277y\342\200\250')\"",
+         "--module: '\\u2066x\\ufeffy\\u2028' is not a number"},
+        {"profile --module \"$(printf 'a\377\300\200b\355\240\200')\"",
+         "--module: 'a\\xff\\xc0\\x80b\\xed\\xa0\\x80' is not a number"},
+        {"profile --shift \"$(printf '\302\2331\315\217')\"",
+         "--shift: '\\u009b1\xcd\x8f' is not a number"},
+        {"\"$(printf 'dr\342\200\256aw')\"", "unknown command 'dr\\u202eaw'"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunInvolute(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+        EXPECT_TRUE(IsOneSafeLine(run.err)) << c.arguments << ": " << run.err;
+    }
+}
+
+// Blanks around a number, as a script's quoting leaves them, change nothing.
+TEST(InvoluteOptions, TheSameNumberReadsAlikeWithBlanksOnEitherSide) {
+    const std::string plain = RunInvolute("profile --module 5 --teeth 12").out;
+    ASSERT_NE(plain, "");
+    for (const char* typed : {"' 5' --teeth '12 '", "'5 ' --teeth ' 12'",
+                              "\"$(printf '\t5\n')\" --teeth \"$(printf '\t12 \r')\""}) {
+        const ToolRun run = RunInvolute(std::string("profile --module ") + typed);
+        EXPECT_EQ(run.status, 0) << typed << ": " << run.err;
+        EXPECT_EQ(run.out, plain) << typed;
     }
 }
 

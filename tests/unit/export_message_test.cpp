@@ -29,6 +29,17 @@ TEST(ExportMessage, FailureNamesTheFileAndTheReason) {
     EXPECT_NE(std::string(text).find("쓰는 중에 오류"), std::string::npos);
 }
 
+// Every temporary name was taken: the target itself may not exist, so "it exists" would
+// mislead.
+TEST(ExportMessage, NoFreeTemporaryNameIsSaidAsSuch) {
+    char text[256];
+    FormatExportFailure(kScriptFile, "out.scr", {kExportNoTemporaryFile, EEXIST}, kEnglish, text,
+                        sizeof text);
+    EXPECT_STREQ(text,
+                 "The script file out.scr could not be made.\nNo temporary file could be created "
+                 "beside it: every name tried was taken.\n");
+}
+
 TEST(ExportMessage, DrawingsAreNamedByTheirKind) {
     char text[256];
     FormatExportNotice(kDxfFile, "test.dxf", kKorean, text, sizeof text);

@@ -255,3 +255,38 @@ TEST(GeneratedOutline, EveryAcceptedRandomGearIsSound) {
 }
 
 }  // namespace
+
+// Far below the least printable module the coordinates underflow; the refusal still names
+// the module and the same least value, whatever tiny module was typed, and that value is
+// accepted.
+TEST(GeneratedOutline, AnyModuleBelowTheLeastPrintableNamesTheModuleAndItsMinimum) {
+    std::mt19937_64 random(20261207);
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    const double tiny[] = {4.9e-324, 2.2250738585072014e-308, 1e-300, 1e-200, 1e-100, 1e-30};
+    int checked = 0;
+    for (int i = 0; i < 100; i++) {
+        GearParameters p = Gear(
+            static_cast<int>(std::exp(uniform(std::log(5), std::log(1000)))), 1, uniform(10, 30),
+            uniform(-0.5, 1), uniform(0.6, 1.4), uniform(1, 1.6), uniform(0, 0.4),
+            1 + static_cast<int>(uniform(0, 100)), 1 + static_cast<int>(uniform(0, 70)));
+        if (CheckGearParameters(p).rule != kRuleAccepted) {
+            continue;
+        }
+        checked++;
+        p.module = 1e-7;
+        const ParameterProblem named = CheckGearParameters(p);
+        ASSERT_EQ(named.rule, kRuleModuleTooSmall) << "seeded input " << i;
+        for (double m : tiny) {
+            p.module = m;
+            const ParameterProblem problem = CheckGearParameters(p);
+            ASSERT_EQ(problem.rule, kRuleModuleTooSmall) << "seeded input " << i << ", m " << m;
+            ASSERT_EQ(problem.field, kFieldModule);
+            ASSERT_EQ(problem.limit, named.limit) << "seeded input " << i << ", m " << m;
+        }
+        p.module = named.limit;
+        ASSERT_EQ(CheckGearParameters(p).rule, kRuleAccepted) << "seeded input " << i;
+    }
+    EXPECT_GT(checked, 50);
+}

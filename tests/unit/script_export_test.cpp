@@ -7,6 +7,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -15,6 +16,7 @@
 
 #include "formats/script_export.h"
 #include "ui/script_name.h"
+#include "output/temporary_file.h"
 #include "output/temporary_name.h"
 #include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
@@ -22,7 +24,8 @@
 
 namespace {
 
-class ScriptExport : public testing::Test {
+// A fresh folder for each test, removed afterwards.
+class ExportFolder : public testing::Test {
 protected:
     void SetUp() override {
         char pattern[] = "/tmp/odontra-export-XXXXXX";
@@ -32,6 +35,7 @@ protected:
     }
     void TearDown() override {
         temporaryNameSource = SystemRandomBytes;
+        unnamedTemporaryFiles = true;
         std::string command = "rm -rf '" + folder_ + "'";
         ASSERT_EQ(system(command.c_str()), 0);
     }
@@ -58,7 +62,22 @@ protected:
     Gear gear_;
 };
 
-TEST_F(ScriptExport, WritesTheScriptAndLeavesNoTemporaryFile) {
+// Each test of replacing a file runs with Linux's unnamed temporary file and with the named
+// one that stands in where a file system has none.
+class ScriptExport : public ExportFolder, public testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        ExportFolder::SetUp();
+        unnamedTemporaryFiles = GetParam();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(BothTemporaryFiles, ScriptExport, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Unnamed" : "Named");
+                         });
+
+TEST_P(ScriptExport, WritesTheScriptAndLeavesNoTemporaryFile) {
     const std::string target = folder_ + "/test.scr";
     const ExportResult result = ExportDrawingScript(target.c_str(), Script());
     EXPECT_EQ(result.stage, kExportDone);
@@ -66,14 +85,14 @@ TEST_F(ScriptExport, WritesTheScriptAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
-TEST_F(ScriptExport, ReplacesAnExistingFile) {
+TEST_P(ScriptExport, ReplacesAnExistingFile) {
     const std::string target = folder_ + "/gear.scr";
     std::ofstream(target) << "old drawing";
     EXPECT_EQ(ExportDrawingScript(target.c_str(), Script()).stage, kExportDone);
     EXPECT_EQ(ReadWholeFile(target), ScriptTextOf(DefaultGearParameters()));
 }
 
-TEST_F(ScriptExport, FolderThatDoesNotExistFailsAndLeavesNothing) {
+TEST_P(ScriptExport, FolderThatDoesNotExistFailsAndLeavesNothing) {
     const std::string target = folder_ + "/missing/test.scr";
     const ExportResult result = ExportDrawingScript(target.c_str(), Script());
     EXPECT_EQ(result.stage, kExportOpenFailed);
@@ -88,7 +107,7 @@ static bool WriteHalfThenFail(OutputSink* sink, const void*) {
     return false;
 }
 
-TEST_F(ScriptExport, ExistingFileSurvivesAFailedWriteAndNoTemporaryFileStays) {
+TEST_P(ScriptExport, ExistingFileSurvivesAFailedWriteAndNoTemporaryFileStays) {
     const std::string target = folder_ + "/keep.scr";
     std::ofstream(target) << "the only copy";
     EXPECT_EQ(ExportFile(target.c_str(), WriteHalfThenFail, nullptr).stage, kExportWriteFailed);
@@ -106,18 +125,19 @@ static bool KnownNames(unsigned char* bytes, size_t count) {
     return true;
 }
 
-TEST_F(ScriptExport, PlantedLinkAtATemporaryNameIsNeverFollowed) {
+TEST_P(ScriptExport, PlantedLinkAtATemporaryNameIsNeverFollowed) {
     const std::string target = folder_ + "/gear.scr";
     std::ofstream(target) << "the only copy";
     std::ofstream(folder_ + "/victim") << "someone else's file";
     ASSERT_EQ(symlink("victim", (folder_ + "/.~" + std::string(16, '0')).c_str()), 0);
     ASSERT_EQ(symlink("created", (folder_ + "/.~" + std::string(16, '1')).c_str()), 0);
     temporaryNameSource = KnownNames;
-    // Every name drawn is taken by a link: the export fails and follows none of them.
+    // Every name drawn is taken by a link: the export fails, says that no temporary file
+    // could be made, and follows none of them.
     draws = 0;
     freshFrom = 1000;
     const ExportResult refused = ExportDrawingScript(target.c_str(), Script());
-    EXPECT_EQ(refused.stage, kExportOpenFailed);
+    EXPECT_EQ(refused.stage, kExportNoTemporaryFile);
     EXPECT_EQ(refused.error, EEXIST);
     EXPECT_EQ(ReadWholeFile(target), "the only copy");
     EXPECT_EQ(ReadWholeFile(folder_ + "/victim"), "someone else's file");
@@ -133,7 +153,7 @@ TEST_F(ScriptExport, PlantedLinkAtATemporaryNameIsNeverFollowed) {
     EXPECT_EQ(FilesInFolder(), 4);
 }
 
-TEST_F(ScriptExport, LinkedTargetIsWrittenThroughAndTheLinksStay) {
+TEST_P(ScriptExport, LinkedTargetIsWrittenThroughAndTheLinksStay) {
     ASSERT_EQ(mkdir((folder_ + "/drawings").c_str(), 0700), 0);
     std::ofstream(folder_ + "/drawings/gear.scr") << "old drawing";
     // A chain: a link to a relative link to the file; and a link to a file not yet there.
@@ -154,27 +174,32 @@ TEST_F(ScriptExport, LinkedTargetIsWrittenThroughAndTheLinksStay) {
     EXPECT_EQ(FilesInFolder("/drawings"), 2);
 }
 
-TEST_F(ScriptExport, PipeTargetIsWrittenIntoNotReplaced) {
+// Reads the pipe open at fd until the writer has come and gone (or nothing happens for ten
+// seconds), and closes it.
+std::string ReadUntilTheWriterLeaves(int fd) {
+    std::string received;
+    char buffer[1 << 16];
+    pollfd ready = {fd, POLLIN, 0};
+    while (poll(&ready, 1, 10000) > 0) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0) {
+            break;
+        }
+        received.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
+    }
+    close(fd);
+    return received;
+}
+
+TEST_F(ExportFolder, PipeTargetIsWrittenIntoNotReplaced) {
     const std::string pipe = folder_ + "/pipe.scr";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const int fd = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     std::string received;
-    // Reads until the writer has come and gone (or nothing happens for ten seconds).
-    std::thread reader([fd, &received] {
-        char buffer[1 << 16];
-        pollfd ready = {fd, POLLIN, 0};
-        while (poll(&ready, 1, 10000) > 0) {
-            const ssize_t got = read(fd, buffer, sizeof buffer);
-            if (got == 0) {
-                break;
-            }
-            received.append(buffer, got > 0 ? static_cast<size_t>(got) : 0);
-        }
-    });
+    std::thread reader([&] { received = ReadUntilTheWriterLeaves(fd); });
     const std::string result = Export(pipe);
     reader.join();
-    close(fd);
     EXPECT_EQ(result, "done");
     EXPECT_EQ(received, ScriptTextOf(DefaultGearParameters()));
     struct stat status;
@@ -183,9 +208,38 @@ TEST_F(ScriptExport, PipeTargetIsWrittenIntoNotReplaced) {
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
+// A reader started with the export may open the pipe a moment after the export does: the
+// export waits for it rather than report a pipe nobody reads. The reader's lateness is the
+// case under test.
+TEST_F(ExportFolder, PipeWhoseReaderStartsLateIsWrittenInto) {
+    const std::string pipe = folder_ + "/late.scr";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        received = ReadUntilTheWriterLeaves(open(pipe.c_str(), O_RDONLY | O_NONBLOCK));
+    });
+    const std::string result = Export(pipe);
+    reader.join();
+    EXPECT_EQ(result, "done");
+    EXPECT_EQ(received, ScriptTextOf(DefaultGearParameters()));
+}
+
+TEST_F(ExportFolder, PipeThatNobodyReadsIsRefusedAfterAWhile) {
+    const std::string pipe = folder_ + "/unread.scr";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const ExportResult result = ExportDrawingScript(pipe.c_str(), Script());
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(result.stage, kExportOpenFailed);
+    EXPECT_EQ(result.error, ENXIO);
+    EXPECT_GE(waited, std::chrono::milliseconds(900));
+    EXPECT_LT(waited, std::chrono::seconds(5));
+}
+
 // A character device made in the test's own folder: the null device's numbers, so what is
 // written goes nowhere. The node must stay a device, not become a file.
-TEST_F(ScriptExport, DeviceTargetIsWrittenIntoNotReplaced) {
+TEST_F(ExportFolder, DeviceTargetIsWrittenIntoNotReplaced) {
     const std::string device = folder_ + "/null.scr";
     if (mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
         GTEST_SKIP() << "making a device node needs root";
@@ -203,14 +257,14 @@ TEST_F(ScriptExport, DeviceTargetIsWrittenIntoNotReplaced) {
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
-TEST_F(ScriptExport, LongestLegalFileNameExports) {
+TEST_P(ScriptExport, LongestLegalFileNameExports) {
     const std::string target = folder_ + "/" + std::string(251, 'g') + ".scr";
     EXPECT_EQ(Export(target), "done");
     EXPECT_EQ(ReadWholeFile(target), ScriptTextOf(DefaultGearParameters()));
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
-TEST_F(ScriptExport, ReplacedFileKeepsItsPermissionBitsButNoSetIdBit) {
+TEST_P(ScriptExport, ReplacedFileKeepsItsPermissionBitsButNoSetIdBit) {
     const std::string target = folder_ + "/shared.scr";
     std::ofstream(target) << "old drawing";
     ASSERT_EQ(chmod(target.c_str(), 0664), 0);
@@ -224,7 +278,7 @@ TEST_F(ScriptExport, ReplacedFileKeepsItsPermissionBitsButNoSetIdBit) {
     EXPECT_EQ(status.st_mode & 07777, 0750u);
 }
 
-TEST_F(ScriptExport, ReadOnlyFileIsRefusedAndLeftAsItWas) {
+TEST_P(ScriptExport, ReadOnlyFileIsRefusedAndLeftAsItWas) {
     const std::string target = folder_ + "/final.scr";
     std::ofstream(target) << "the approved drawing";
     ASSERT_EQ(chmod(target.c_str(), 0444), 0);
@@ -235,7 +289,7 @@ TEST_F(ScriptExport, ReadOnlyFileIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
-TEST_F(ScriptExport, TargetThatIsAFolderFailsAndRemovesTheTemporaryFile) {
+TEST_P(ScriptExport, TargetThatIsAFolderFailsAndRemovesTheTemporaryFile) {
     const std::string target = folder_ + "/taken.scr";
     ASSERT_EQ(mkdir(target.c_str(), 0700), 0);
     const ExportResult result = ExportDrawingScript(target.c_str(), Script());
