@@ -125,6 +125,10 @@ const char* GearWarningText(GearWarning warning, Language language) {
             return Text(kTextWarningPinOffInvolute, language);
         case kWarningPinBelowTip:
             return Text(kTextWarningPinBelowTip, language);
+        case kWarningPinNotInsideTip:
+            return Text(kTextWarningPinNotInsideTip, language);
+        case kWarningTipCutByCutter:
+            return Text(kTextWarningTipCutByCutter, language);
         case kWarningTooFewTeeth:
             break;
     }

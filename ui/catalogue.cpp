@@ -282,6 +282,14 @@ static constexpr CatalogueEntry kCatalogue[] = {
     {kTextPairWarningMateThinTip,
      "이끝을 줄인 맞물림 기어의 이끝 이두께 %.4f가 0.25 m보다 작습니다",
      "the mate's tip, %.4f thick after shortening, is thinner than 0.25 m"},
+
+    {kTextWarningPinNotInsideTip, "핀이 이끝원 안쪽으로 나오지 않습니다: 더 큰 핀을 쓰십시오.",
+     "pins: the pin does not stand inside the tip circle, use a larger pin"},
+    {kTextWarningTipCutByCutter,
+     "커터의 인볼류트가 이끝원까지 닿지 않아 이끝이 인볼류트가 아닌 모양으로 깎입니다: 잇수가 "
+     "더 많은 커터를 쓰십시오.",
+     "tip: the cutter's involute does not reach the tip circle, the tip is cut off the involute; "
+     "use a cutter of more teeth"},
 };
 
 static constexpr bool EveryIdInItsPlace() {

@@ -181,6 +181,10 @@ enum TextId {
     kTextPairWarningThinTip,
     kTextPairWarningMateThinTip,
 
+    // A ring's gear data: its warnings.
+    kTextWarningPinNotInsideTip,
+    kTextWarningTipCutByCutter,
+
     kTextCount,
 };
 
