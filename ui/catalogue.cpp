@@ -283,6 +283,8 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "이끝을 줄인 맞물림 기어의 이끝 이두께 %.4f가 0.25 m보다 작습니다",
      "the mate's tip, %.4f thick after shortening, is thinner than 0.25 m"},
 
+    {kTextQuantityBetweenPins, "비트윈핀 치수", "Dimension between pins"},
+    {kTextNotApplicable, "해당 없음", "not applicable"},
     {kTextWarningPinNotInsideTip, "핀이 이끝원 안쪽으로 나오지 않습니다: 더 큰 핀을 쓰십시오.",
      "pins: the pin does not stand inside the tip circle, use a larger pin"},
     {kTextWarningTipCutByCutter,
@@ -290,6 +292,10 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "더 많은 커터를 쓰십시오.",
      "tip: the cutter's involute does not reach the tip circle, the tip is cut off the involute; "
      "use a cutter of more teeth"},
+    {kTextRuleRingPinDiameter,
+     "%s의 값은 0보다 크고, 이홈의 두 치면에 닿는 가장 큰 핀 지름 %.4f 이하인 수여야 합니다.",
+     "%s must be a number above 0 and at most %.4f, the largest pin that touches both flanks of "
+     "a space."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

@@ -181,9 +181,13 @@ enum TextId {
     kTextPairWarningThinTip,
     kTextPairWarningMateThinTip,
 
-    // A ring's gear data: its warnings.
+    // A ring's gear data: the dimension between pins, what does not apply to a ring, its
+    // warnings, and the refusal of a pin too large for its spaces.
+    kTextQuantityBetweenPins,
+    kTextNotApplicable,
     kTextWarningPinNotInsideTip,
     kTextWarningTipCutByCutter,
+    kTextRuleRingPinDiameter,
 
     kTextCount,
 };
