@@ -1,6 +1,7 @@
 #include "formats/gear_report_text.h"
 
 #include "formats/text_buffer.h"
+#include "gear/ring_data.h"
 #include "ui/parameter_message.h"
 
 #include <cmath>
@@ -38,13 +39,19 @@ static const QuantityText kQuantities[kQuantityCount] = {
     {"min_teeth_without_undercut", kTextQuantityMinTeeth, "zmin", true, kCount},
 };
 
-void FormatGearQuantityLabel(GearQuantity quantity, Language language, char* text, size_t size) {
+// The label with this name: the symbol after it for most quantities.
+static void FormatLabel(TextId name, GearQuantity quantity, Language language, char* text,
+                        size_t size) {
     const QuantityText& q = kQuantities[quantity];
     if (q.symbolInLabel) {
-        snprintf(text, size, "%s %s", Text(q.name, language), q.symbol);
+        snprintf(text, size, "%s %s", Text(name, language), q.symbol);
     } else {
-        snprintf(text, size, "%s", Text(q.name, language));
+        snprintf(text, size, "%s", Text(name, language));
     }
+}
+
+void FormatGearQuantityLabel(GearQuantity quantity, Language language, char* text, size_t size) {
+    FormatLabel(kQuantities[quantity].name, quantity, language, text, size);
 }
 
 const char* GearQuantitySymbol(GearQuantity quantity) {
@@ -53,6 +60,34 @@ const char* GearQuantitySymbol(GearQuantity quantity) {
 
 const char* GearQuantityUnit(GearQuantity quantity) {
     return kQuantities[quantity].kind == kLength ? "mm" : "";
+}
+
+bool GearQuantityApplies(const GearData& data, GearQuantity quantity) {
+    switch (quantity) {
+        case kQuantitySpanTeeth:
+        case kQuantitySpan:
+            return data.spanApplies;
+        case kQuantityUndercut:
+        case kQuantityMinShift:
+        case kQuantityMinTeeth:
+            return !data.internal;
+        default:
+            break;
+    }
+    return true;
+}
+
+// The quantity's name for this gear.
+static TextId NameOf(const GearData& data, GearQuantity quantity) {
+    if (data.internal && quantity == kQuantityOverPins) {
+        return kTextQuantityBetweenPins;
+    }
+    return kQuantities[quantity].name;
+}
+
+void FormatGearDataLabel(const GearData& data, GearQuantity quantity, Language language, char* text,
+                         size_t size) {
+    FormatLabel(NameOf(data, quantity), quantity, language, text, size);
 }
 
 static double ValueOf(const GearData& data, GearQuantity quantity) {
@@ -84,7 +119,7 @@ static double ValueOf(const GearData& data, GearQuantity quantity) {
         case kQuantityPinDiameter:
             return data.pinDiameter;
         case kQuantityOverPins:
-            return data.overPins;
+            return data.internal ? data.betweenPins : data.overPins;
         case kQuantityUndercut:
             return data.undercut ? 1 : 0;
         case kQuantityMinShift:
@@ -98,6 +133,10 @@ static double ValueOf(const GearData& data, GearQuantity quantity) {
 
 void FormatGearQuantity(const GearData& data, GearQuantity quantity, Language language, char* text,
                         size_t size) {
+    if (!GearQuantityApplies(data, quantity)) {
+        snprintf(text, size, "%s", Text(kTextNotApplicable, language));
+        return;
+    }
     const double value = ValueOf(data, quantity);
     switch (kQuantities[quantity].kind) {
         case kYesNo:
@@ -125,6 +164,10 @@ const char* GearWarningText(GearWarning warning, Language language) {
             return Text(kTextWarningPinOffInvolute, language);
         case kWarningPinBelowTip:
             return Text(kTextWarningPinBelowTip, language);
+        case kWarningPinNotInsideTip:
+            return Text(kTextWarningPinNotInsideTip, language);
+        case kWarningTipCutByCutter:
+            return Text(kTextWarningTipCutByCutter, language);
         case kWarningTooFewTeeth:
             break;
     }
@@ -140,13 +183,15 @@ void FormatGearReport(const GearData& data, Language language, const char* lineE
     for (int i = 0; i < kQuantityCount; i++) {
         const GearQuantity quantity = static_cast<GearQuantity>(i);
         FormatGearQuantity(data, quantity, language, value, sizeof value);
+        // No unit after "not applicable".
+        const char* unit = GearQuantityApplies(data, quantity) ? GearQuantityUnit(quantity) : "";
         if (language == kKorean) {
             // The label holds the symbol; a tab keeps label and value apart when pasted.
-            FormatGearQuantityLabel(quantity, language, label, sizeof label);
-            snprintf(line, sizeof line, "%s\t%s %s", label, value, GearQuantityUnit(quantity));
+            FormatGearDataLabel(data, quantity, language, label, sizeof label);
+            snprintf(line, sizeof line, "%s\t%s %s", label, value, unit);
         } else {
-            snprintf(line, sizeof line, "%-29s %-4s %14s %s", Text(kQuantities[i].name, language),
-                     kQuantities[i].symbol, value, GearQuantityUnit(quantity));
+            snprintf(line, sizeof line, "%-29s %-4s %14s %s",
+                     Text(NameOf(data, quantity), language), kQuantities[i].symbol, value, unit);
         }
         // No trailing blank where there is no unit.
         TrimTrailingBlanks(line);
@@ -167,13 +212,22 @@ void FormatGearReportJson(const GearData& data, char* text, size_t size) {
     AppendText(&buffer, "{\n");
     for (int i = 0; i < kQuantityCount; i++) {
         const GearQuantity quantity = static_cast<GearQuantity>(i);
-        if (kQuantities[i].kind == kYesNo) {
+        // A ring's between-pins dimension has a key of its own after over_pins.
+        const bool betweenPins = data.internal && quantity == kQuantityOverPins;
+        if (!GearQuantityApplies(data, quantity) || betweenPins) {
+            snprintf(value, sizeof value, "null");
+        } else if (kQuantities[i].kind == kYesNo) {
             snprintf(value, sizeof value, "%s", data.undercut ? "true" : "false");
         } else {
             FormatJsonNumber(ValueOf(data, quantity), value, sizeof value);
         }
         snprintf(line, sizeof line, "  \"%s\": %s,\n", kQuantities[i].key, value);
         AppendText(&buffer, line);
+        if (betweenPins) {
+            FormatJsonNumber(data.betweenPins, value, sizeof value);
+            snprintf(line, sizeof line, "  \"between_pins\": %s,\n", value);
+            AppendText(&buffer, line);
+        }
     }
     // The warning texts hold no quote, backslash or control character: no escaping.
     AppendText(&buffer, "  \"warnings\": [");
@@ -195,4 +249,10 @@ void FormatGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, Lan
     } else {
         FormatFieldText(kTextRuleWholeRange, language, fieldName, 1, p.toothCount - 1, text, size);
     }
+}
+
+void FormatRingPinRefusal(const GearParameters& p, Language language, const char* fieldName,
+                          char* text, size_t size) {
+    FormatFieldText(kTextRuleRingPinDiameter, language, fieldName, LargestRingPinDiameter(p), 0,
+                    text, size);
 }

@@ -1,6 +1,11 @@
 // The gear data as text: the quantities with their labels, symbols and units, the
 // warnings, and the refusals of a pin diameter or span tooth count, in either language
 // (the tool speaks English). JSON for machines. No platform types.
+//
+// A ring's data (GearData::internal) has the same lines: its over-pins line names the
+// dimension between pins instead, and its span and undercut lines say "not applicable". Its
+// JSON has the same keys, null where a line does not apply (span_teeth, span, over_pins and
+// the undercut's three), and between_pins after over_pins.
 #pragma once
 
 #include <cstddef>
@@ -38,8 +43,16 @@ void FormatGearQuantityLabel(GearQuantity quantity, Language language, char* tex
 const char* GearQuantitySymbol(GearQuantity quantity);
 const char* GearQuantityUnit(GearQuantity quantity);
 
+// Whether the quantity means something for this gear: not a ring's span or undercut.
+bool GearQuantityApplies(const GearData& data, GearQuantity quantity);
+
+// The label of the quantity for this gear: a ring's over-pins line names the dimension
+// between pins.
+void FormatGearDataLabel(const GearData& data, GearQuantity quantity, Language language, char* text,
+                         size_t size);
+
 // The value as shown: lengths and coefficients with four decimals, counts whole, the
-// undercut as yes or no.
+// undercut as yes or no; "not applicable" where the quantity does not apply.
 void FormatGearQuantity(const GearData& data, GearQuantity quantity, Language language, char* text,
                         size_t size);
 
@@ -58,3 +71,7 @@ void FormatGearReportJson(const GearData& data, char* text, size_t size);
 // the box or option is called fieldName.
 void FormatGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, Language language,
                            const char* fieldName, char* text, size_t size);
+
+// Why a pin diameter is refused for ring p (RingPinDiameterAccepted), with the largest pin.
+void FormatRingPinRefusal(const GearParameters& p, Language language, const char* fieldName,
+                          char* text, size_t size);

@@ -78,7 +78,7 @@ bool HasGearWarning(const GearData& data, GearWarning warning) {
     return false;
 }
 
-static void AddWarning(GearData* data, GearWarning warning) {
+void AddGearWarning(GearData* data, GearWarning warning) {
     if (data->warningCount < kMaxGearWarnings && !HasGearWarning(*data, warning)) {
         data->warnings[data->warningCount++] = warning;
     }
@@ -133,7 +133,7 @@ static void ComputeUndercut(const GearParameters& p, const GearBasics& b, GearDa
         data->formDiameter = sqrt(Square(b.db) + 4 * Square(beyond));
     } else {
         data->formDiameter = UndercutFormDiameter(p, b.alpha);
-        AddWarning(data, kWarningUndercut);
+        AddGearWarning(data, kWarningUndercut);
     }
 }
 
@@ -164,7 +164,7 @@ static void ComputeSpan(const GearBasics& b, int spanTeeth, GearData* data) {
     data->spanTeeth = k;
     data->span = SpanOver(b, k, &data->spanContactDiameter);
     if (!(data->span > 0) || !OnInvolute(*data, data->spanContactDiameter)) {
-        AddWarning(data, kWarningSpanOffInvolute);
+        AddGearWarning(data, kWarningSpanOffInvolute);
     }
 }
 
@@ -204,7 +204,7 @@ static void ComputeOverPins(const GearBasics& b, double pinDiameter, GearData* d
     if (pin == 0) {
         data->overPins = 0;
         data->pinContactDiameter = 0;
-        AddWarning(data, kWarningPinOffInvolute);
+        AddGearWarning(data, kWarningPinOffInvolute);
         return;
     }
     // The pin's centre: inv(aM) = inv(a) + dp / db - (half the space angle at d).
@@ -218,23 +218,24 @@ static void ComputeOverPins(const GearBasics& b, double pinDiameter, GearData* d
     const double tanContact = tanCentre - pin / b.db;
     data->pinContactDiameter = b.db * sqrt(1 + Square(tanContact));
     if (!(tanContact > 0) || !OnInvolute(*data, data->pinContactDiameter)) {
-        AddWarning(data, kWarningPinOffInvolute);
+        AddGearWarning(data, kWarningPinOffInvolute);
     }
     if (!(centreDiameter + pin > b.da)) {
-        AddWarning(data, kWarningPinBelowTip);
+        AddGearWarning(data, kWarningPinBelowTip);
     }
 }
 
 void ComputeGearData(const GearParameters& p, double pinDiameter, int spanTeeth, GearData* data) {
     const GearBasics b = BasicsOf(p);
     *data = GearData();
+    data->spanApplies = true;
     ComputeCircles(p, b, data);
     ComputeUndercut(p, b, data);
     if (data->tipThickness < kThinTipCoef * b.m) {
-        AddWarning(data, kWarningThinTip);
+        AddGearWarning(data, kWarningThinTip);
     }
     if (p.toothCount < 2) {
-        AddWarning(data, kWarningTooFewTeeth);
+        AddGearWarning(data, kWarningTooFewTeeth);
         return;
     }
     ComputeSpan(b, spanTeeth, data);

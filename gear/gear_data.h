@@ -3,8 +3,9 @@
 // designer expects. Computed from the gear parameters with the same constants as the
 // generated profile, so that both describe the same tooth. No platform types.
 //
-// Does not: read or write text (export/gear_report_text does), check the gear parameters
-// (CheckGearParameters must have accepted them).
+// Does not: read or write text (formats/gear_report_text does), check the gear parameters
+// (CheckGearParameters must have accepted them), compute a ring's data (ring_data does, into
+// the same record).
 #pragma once
 
 #include "gear/gear_parameters.h"
@@ -16,9 +17,11 @@ enum GearWarning {
     kWarningPinOffInvolute,   // the pin touches the flank outside the involute
     kWarningPinBelowTip,      // the pin does not stand above the tip circle
     kWarningTooFewTeeth,      // fewer than two teeth: no span and no over-pins measurement
+    kWarningPinNotInsideTip,  // a ring: the pin does not stand inside the tip circle
+    kWarningTipCutByCutter,   // a ring: the cutter's involute does not reach its tip circle
 };
 
-const int kMaxGearWarnings = 6;
+const int kMaxGearWarnings = 8;
 
 // A tip thinner than this many modules is brittle and hardens through.
 const double kThinTipCoef = 0.25;
@@ -46,6 +49,12 @@ struct GearData {
     double minTeethWithoutUndercut;  // a whole number, at least 1
     int warningCount;
     GearWarning warnings[kMaxGearWarnings];
+    // A ring (internal gear) fills the same record: its tip circle is the inner one, its
+    // tooth thicknesses are those of its tooth between two spaces, and it has no span, no
+    // over-pins dimension and no undercut (those fields stay 0).
+    bool internal;
+    bool spanApplies;    // a caliper can span the teeth: not a ring's
+    double betweenPins;  // a ring: the dimension between two pins (or balls), across the centre
 };
 
 // What the user gives besides the gear: a pin diameter and a span tooth count.
@@ -73,6 +82,9 @@ void ComputeGearData(const GearParameters& p, double pinDiameter, int spanTeeth,
 
 // Whether data holds warning.
 bool HasGearWarning(const GearData& data, GearWarning warning);
+
+// Adds warning to data, once.
+void AddGearWarning(GearData* data, GearWarning warning);
 
 // The pressure angle (radians, 0 to pi/2) whose involute function tan(a) - a equals
 // value; 0 for a value of 0 or less. Full double precision.

@@ -360,6 +360,20 @@ static constexpr CatalogueEntry kCatalogue[] = {
     {kTextReasonNoTemporaryFile,
      "화일 옆에 임시 화일을 만들 수 없습니다: 시도한 이름이 모두 이미 쓰이고 있습니다.",
      "No temporary file could be created beside it: every name tried was taken."},
+
+    {kTextQuantityBetweenPins, "비트윈핀 치수", "Dimension between pins"},
+    {kTextNotApplicable, "해당 없음", "not applicable"},
+    {kTextWarningPinNotInsideTip, "핀이 이끝원 안쪽으로 나오지 않습니다: 더 큰 핀을 쓰십시오.",
+     "pins: the pin does not stand inside the tip circle, use a larger pin"},
+    {kTextWarningTipCutByCutter,
+     "커터의 인볼류트가 이끝원까지 닿지 않아 이끝이 인볼류트가 아닌 모양으로 깎입니다: 잇수가 "
+     "더 많은 커터를 쓰십시오.",
+     "tip: the cutter's involute does not reach the tip circle, the tip is cut off the involute; "
+     "use a cutter of more teeth"},
+    {kTextRuleRingPinDiameter,
+     "%s의 값은 0보다 크고, 이홈의 두 치면에 닿는 가장 큰 핀 지름 %.4f 이하인 수여야 합니다.",
+     "%s must be a number above 0 and at most %.4f, the largest pin that touches both flanks of "
+     "a space."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

@@ -218,6 +218,13 @@ enum TextId {
     kTextMateShaper,
     // An export that found no free name beside the target for its temporary file.
     kTextReasonNoTemporaryFile,
+    // A ring's gear data: the dimension between pins, what does not apply to a ring, its
+    // warnings, and the refusal of a pin too large for its spaces.
+    kTextQuantityBetweenPins,
+    kTextNotApplicable,
+    kTextWarningPinNotInsideTip,
+    kTextWarningTipCutByCutter,
+    kTextRuleRingPinDiameter,
 
     kTextCount,
 };
