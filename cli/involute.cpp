@@ -69,7 +69,7 @@ static int RunInvolute(int argc, char** argv) {
         return 2;
     }
     if (request.command == kCommandReport) {
-        const int status = RunReport(request.parameters, request.report);
+        const int status = RunReport(request.parameters, request.cut.cut, request.report);
         return status != 0 ? status : FinishStandardOutput();
     }
     if (request.command == kCommandPairReport || request.command == kCommandPairDxf ||

@@ -130,3 +130,11 @@ const char* OptionValueAt(const char* name, int argc, char** argv, int at, int* 
     *taken = 2;
     return argv[at + 1];
 }
+
+void PrintRefusal(const char* sentence) {
+    fputs("involute: ", stderr);
+    for (const char* c = sentence; *c != '\0'; c++) {
+        fputc(*c == '\n' ? ' ' : *c, stderr);
+    }
+    fputc('\n', stderr);
+}

@@ -26,3 +26,7 @@ void PrintNotANumber(const char* option, const char* text, bool wholeNumber);
 // sets *missing.
 const char* OptionValueAt(const char* name, int argc, char** argv, int at, int* taken,
                           bool* missing);
+
+// Prints "involute: " and the refusal's sentence on stderr as one line: the line breaks the
+// dialogs' sentences have become blanks.
+void PrintRefusal(const char* sentence);

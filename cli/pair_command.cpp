@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/option_text.h"
 #include "formats/pair_report_text.h"
 #include "ui/pair_message.h"
 
@@ -14,13 +15,7 @@ static int Refused(const CliRequest& request, const PairProblem& problem) {
     char line[1024];
     FormatPairSentence(problem, request.parameters, request.pair.choice, kEnglish, field, line,
                        sizeof line);
-    // The sentences of the dialog break their lines; the tool's message is one line.
-    for (char* c = line; *c != '\0'; c++) {
-        if (*c == '\n') {
-            *c = ' ';
-        }
-    }
-    fprintf(stderr, "involute: %s\n", line);
+    PrintRefusal(line);
     return 2;
 }
 
@@ -29,7 +24,7 @@ int RunPair(const CliRequest& request) {
         char line[400];
         snprintf(line, sizeof line, Text(kTextRuleCentreDistanceNotANumber, kEnglish),
                  kCentreDistanceOption);
-        fprintf(stderr, "involute: %s\n", line);
+        PrintRefusal(line);
         return 2;
     }
     static GearPair pair;

@@ -256,3 +256,14 @@ void FormatRingPinRefusal(const GearParameters& p, Language language, const char
     FormatFieldText(kTextRuleRingPinDiameter, language, fieldName, LargestRingPinDiameter(p), 0,
                     text, size);
 }
+
+void FormatCutGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, bool ring,
+                              Language language, const char* fieldName, char* text, size_t size) {
+    if (!ring) {
+        FormatGearDataRefusal(refusal, p, language, fieldName, text, size);
+    } else if (refusal == kPinDiameterRefused) {
+        FormatRingPinRefusal(p, language, fieldName, text, size);
+    } else {
+        FormatFieldText(kTextRuleRingHasNoSpan, language, fieldName, 0, 0, text, size);
+    }
+}

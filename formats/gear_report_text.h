@@ -72,6 +72,11 @@ void FormatGearReportJson(const GearData& data, char* text, size_t size);
 void FormatGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, Language language,
                            const char* fieldName, char* text, size_t size);
 
+// Why a pin diameter or span is refused for gear p as cut: a ring's pin with the largest
+// pin, a ring's span not at all, an external gear's as FormatGearDataRefusal says.
+void FormatCutGearDataRefusal(GearDataRefusal refusal, const GearParameters& p, bool ring,
+                              Language language, const char* fieldName, char* text, size_t size);
+
 // Why a pin diameter is refused for ring p (RingPinDiameterAccepted), with the largest pin.
 void FormatRingPinRefusal(const GearParameters& p, Language language, const char* fieldName,
                           char* text, size_t size);

@@ -374,6 +374,8 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "%s의 값은 0보다 크고, 이홈의 두 치면에 닿는 가장 큰 핀 지름 %.4f 이하인 수여야 합니다.",
      "%s must be a number above 0 and at most %.4f, the largest pin that touches both flanks of "
      "a space."},
+    {kTextRuleRingHasNoSpan, "내접 기어는 걸치기 치수를 잴 수 없습니다.\n%s를 줄 수 없습니다.",
+     "A ring has no span measurement.\n%s cannot be given."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

@@ -225,6 +225,7 @@ enum TextId {
     kTextWarningPinNotInsideTip,
     kTextWarningTipCutByCutter,
     kTextRuleRingPinDiameter,
+    kTextRuleRingHasNoSpan,
 
     kTextCount,
 };

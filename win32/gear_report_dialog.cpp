@@ -11,7 +11,7 @@
 #include "formats/gear_report_text.h"
 #include "formats/pair_report_text.h"
 #include "formats/text_buffer.h"
-#include "gear/gear_data.h"
+#include "gear/cut_gear_data.h"
 #include "text/utf8.h"
 #include "ui/resource.h"
 #include "win32/program_gears.h"
@@ -41,13 +41,6 @@ static void ShowLabels(HWND dialog) {
     SetControlTextUtf8(dialog, IDC_REPORT_RECOMPUTE, UiText(kTextRecompute));
     SetControlTextUtf8(dialog, IDC_REPORT_COPY, UiText(kTextCopy));
     SetControlTextUtf8(dialog, IDCANCEL, UiText(kTextClose));
-    for (int i = 0; i < kQuantityCount; i++) {
-        const GearQuantity quantity = static_cast<GearQuantity>(i);
-        char label[256];
-        FormatGearQuantityLabel(quantity, programLanguage, label, sizeof label);
-        SetControlTextUtf8(dialog, IDC_REPORT_LABEL_FIRST + i, label);
-        SetControlTextUtf8(dialog, IDC_REPORT_UNIT_FIRST + i, GearQuantityUnit(quantity));
-    }
 }
 
 // What is read back of a box as UTF-8.
@@ -55,13 +48,22 @@ static void BoxText(HWND dialog, int id, char* text) {
     ControlTextUtf8(dialog, id, kReadTextSize, text, 4 * kReadTextSize);
 }
 
-// Every value of data with four decimals (counts whole), then the warnings, a line each.
+// Every label and value of data with four decimals (counts whole; a ring's span not
+// applicable, its pins between), then the warnings, a line each.
 static void ShowGearData(HWND dialog, const GearData& data) {
     char text[400];
     for (int i = 0; i < kQuantityCount; i++) {
-        FormatGearQuantity(data, static_cast<GearQuantity>(i), programLanguage, text, sizeof text);
+        const GearQuantity quantity = static_cast<GearQuantity>(i);
+        FormatGearDataLabel(data, quantity, programLanguage, text, sizeof text);
+        SetControlTextUtf8(dialog, IDC_REPORT_LABEL_FIRST + i, text);
+        SetControlTextUtf8(dialog, IDC_REPORT_UNIT_FIRST + i,
+                           GearQuantityApplies(data, quantity) ? GearQuantityUnit(quantity) : "");
+        FormatGearQuantity(data, quantity, programLanguage, text, sizeof text);
         SetControlTextUtf8(dialog, IDC_REPORT_VALUE_FIRST + i, text);
     }
+    // A ring has no span to measure over another k.
+    SendDlgItemMessageW(dialog, IDC_REPORT_SPAN_TEETH, EM_SETREADONLY,
+                        !GearQuantityApplies(data, kQuantitySpanTeeth), 0);
     char warnings[2048] = "";
     for (int i = 0; i < data.warningCount; i++) {
         strncat(warnings, GearWarningText(data.warnings[i], programLanguage),
@@ -78,6 +80,7 @@ static void ShowData(HWND dialog) {
     ShowReportRows(dialog, page, s.pair);
     if (page == kMatePage) {
         ShowGearData(dialog, s.mateData);
+        SendDlgItemMessageW(dialog, IDC_REPORT_SPAN_TEETH, EM_SETREADONLY, TRUE, 0);
     } else if (page == kGearPage) {
         ShowGearData(dialog, s.data);
         BoxText(dialog, IDC_REPORT_PIN_DIAMETER, s.pinText);
@@ -86,7 +89,8 @@ static void ShowData(HWND dialog) {
 }
 
 static void Compute(HWND dialog, double pinDiameter, int spanTeeth) {
-    ComputeGearData(currentGear.parameters, pinDiameter, spanTeeth, &reportState.data);
+    ComputeCutGearData(currentGear.parameters, programCut, pinDiameter, spanTeeth,
+                       &reportState.data);
     reportState.pinDiameter = reportState.data.pinDiameter;
     reportState.spanTeeth = reportState.data.spanTeeth;
     ShowData(dialog);
@@ -96,7 +100,8 @@ static void Compute(HWND dialog, double pinDiameter, int spanTeeth) {
 static void ComputeMate() {
     reportState.pair = PairReady() ? &programMate.pair : nullptr;
     if (reportState.pair != nullptr) {
-        ComputeGearData(reportState.pair->mate.parameters, 0, 0, &reportState.mateData);
+        ComputeCutGearData(reportState.pair->mate.parameters, reportState.pair->mate.cut, 0, 0,
+                           &reportState.mateData);
     }
 }
 
@@ -129,12 +134,12 @@ static void ShowRefusal(HWND dialog, GearDataRefusal refusal) {
     const GearQuantity box =
         refusal == kPinDiameterRefused ? kQuantityPinDiameter : kQuantitySpanTeeth;
     char label[256];
-    FormatGearQuantityLabel(box, programLanguage, label, sizeof label);
+    FormatGearDataLabel(reportState.data, box, programLanguage, label, sizeof label);
     char named[300];
     snprintf(named, sizeof named, UiText(kTextFieldInSentence), label);
     char text[1024];
-    FormatGearDataRefusal(refusal, currentGear.parameters, programLanguage, named, text,
-                          sizeof text);
+    FormatCutGearDataRefusal(refusal, currentGear.parameters, programCut.internal, programLanguage,
+                             named, text, sizeof text);
     MessageBoxUtf8(dialog, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
     HWND edit = GetDlgItem(
         dialog, refusal == kPinDiameterRefused ? IDC_REPORT_PIN_DIAMETER : IDC_REPORT_SPAN_TEETH);
@@ -153,12 +158,14 @@ static void Recompute(HWND dialog) {
     double pin = s.pinDiameter;
     int span = s.spanTeeth;
     if (strcmp(pinText, s.pinText) != 0 &&
-        (!ReadNumber(pinText, &pin) || !PinDiameterAccepted(currentGear.parameters, pin))) {
+        (!ReadNumber(pinText, &pin) ||
+         !CutPinDiameterAccepted(currentGear.parameters, programCut, pin))) {
         ShowRefusal(dialog, kPinDiameterRefused);
         return;
     }
     if (strcmp(spanText, s.spanText) != 0 &&
-        (!ReadWholeNumber(spanText, &span) || !SpanTeethAccepted(currentGear.parameters, span))) {
+        (!ReadWholeNumber(spanText, &span) ||
+         !CutSpanTeethAccepted(currentGear.parameters, programCut, span))) {
         ShowRefusal(dialog, kSpanTeethRefused);
         return;
     }

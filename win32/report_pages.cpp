@@ -109,7 +109,6 @@ void ShowReportRows(HWND dialog, ReportPage page, const GearPair* pair) {
     }
     // Only the gear's own page measures over another pin or k.
     const BOOL ownPage = page == kGearPage;
-    SendDlgItemMessageW(dialog, IDC_REPORT_SPAN_TEETH, EM_SETREADONLY, !ownPage, 0);
     SendDlgItemMessageW(dialog, IDC_REPORT_PIN_DIAMETER, EM_SETREADONLY, !ownPage, 0);
     EnableWindow(GetDlgItem(dialog, IDC_REPORT_RECOMPUTE), ownPage);
     if (page == kPairPage && pair != nullptr) {
