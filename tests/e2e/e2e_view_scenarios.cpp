@@ -4,14 +4,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
 #include "gear/tooth_rotation.h"
 #include "tests/e2e/e2e_driver.h"
+#include "ui/resource.h"
 #include "ui/view_transform.h"
 
 namespace {
 
-struct Gear {
+struct ViewCase {
     const char* teeth;
     const char* module;
     const char* name;
@@ -68,17 +70,18 @@ void DrawToothBySegments(HDC dc, const ToothProfile& profile, int last, int k, i
     }
 }
 
-ClientPixels ExpectedOneTooth(const GearParameters& p, int width, int height) {
-    GearGeometry g;
-    static ToothProfile profile;
-    ComputeProfileOf(p, &g, &profile);
-    const double scale = ScaleToFit(300.0, g.tipRadius - g.rootRadius);
-    viewTransform = {scale, scale, 300.0f, PixelOrigin(scale * g.tipRadius + 100.0)};
+ClientPixels ExpectedOneTooth(const Gear& gear, int width, int height) {
+    const GearGeometry& g = gear.geometry;
+    const ToothProfile& profile = gear.profile;
+    const double outer = IsRing(gear) ? g.rootRadius : g.tipRadius;
+    const double inner = IsRing(gear) ? g.tipRadius : g.rootRadius;
+    const double scale = ScaleToFit(300.0, outer - inner);
+    viewTransform = {scale, scale, 300.0f, PixelOrigin(scale * outer + 100.0)};
     Reference r = OpenReference(width, height);
     HPEN pen = CreatePen(PS_SOLID, 1, kMagenta);
     HGDIOBJ old = SelectObject(r.dc, pen);
     MoveToEx(r.dc, ToScreenX(profile.profileX[0]), ToScreenY(profile.profileY[0]), nullptr);
-    DrawToothBySegments(r.dc, profile, p.filletDivisions + p.involuteDivisions, 0, 1);
+    DrawToothBySegments(r.dc, profile, GearLastIndex(gear), 0, 1);
     SelectObject(r.dc, old);
     DeleteObject(pen);
     return CloseReference(&r);
@@ -92,16 +95,24 @@ void CircleOf(HDC dc, COLORREF colour, double radius) {
     DeleteObject(pen);
 }
 
-ClientPixels ExpectedWholeGear(const GearParameters& p, int width, int height) {
-    GearGeometry g;
-    static ToothProfile profile;
-    ComputeProfileOf(p, &g, &profile);
-    const double scale = ScaleToFit(550.0, g.tipRadius + g.tipRadius);
+ClientPixels ExpectedWholeGear(const Gear& gear, int width, int height) {
+    const GearGeometry& g = gear.geometry;
+    const ToothProfile& profile = gear.profile;
+    const double outer = IsRing(gear) ? gear.cut.rimDiameter / 2 : g.tipRadius;
+    const double scale = ScaleToFit(550.0, outer + outer);
     viewTransform = {scale, scale, 300.0f, 275.0f};
     Reference r = OpenReference(width, height);
-    CircleOf(r.dc, kYellow, g.tipRadius);
-    CircleOf(r.dc, kCyan, g.pitchRadius);
-    CircleOf(r.dc, kMagenta, g.rootRadius);
+    if (IsRing(gear)) {
+        // Outside in: the rim, the root, pitch and tip circles.
+        CircleOf(r.dc, kBlack, outer);
+        CircleOf(r.dc, kMagenta, g.rootRadius);
+        CircleOf(r.dc, kCyan, g.pitchRadius);
+        CircleOf(r.dc, kYellow, g.tipRadius);
+    } else {
+        CircleOf(r.dc, kYellow, g.tipRadius);
+        CircleOf(r.dc, kCyan, g.pitchRadius);
+        CircleOf(r.dc, kMagenta, g.rootRadius);
+    }
     HPEN black = CreatePen(PS_SOLID, 1, kBlack);
     HGDIOBJ old = SelectObject(r.dc, black);
     MoveToEx(r.dc, ToScreenX(0), ToScreenY(-2), nullptr);
@@ -111,12 +122,13 @@ ClientPixels ExpectedWholeGear(const GearParameters& p, int width, int height) {
     HPEN red = CreatePen(PS_SOLID, 1, kRed);
     HPEN blue = CreatePen(PS_SOLID, 1, kBlue);
     SelectObject(r.dc, red);
-    const int last = p.filletDivisions + p.involuteDivisions;
+    const int last = GearLastIndex(gear);
+    const int teeth = gear.parameters.toothCount;
     MoveToEx(r.dc, ToScreenX(profile.profileX[0]), ToScreenY(profile.profileY[0]), nullptr);
-    DrawToothBySegments(r.dc, profile, last, 0, p.toothCount);
+    DrawToothBySegments(r.dc, profile, last, 0, teeth);
     SelectObject(r.dc, blue);
-    for (int k = 1; k < p.toothCount; k++) {
-        DrawToothBySegments(r.dc, profile, last, k, p.toothCount);
+    for (int k = 1; k < teeth; k++) {
+        DrawToothBySegments(r.dc, profile, last, k, teeth);
     }
     LineTo(r.dc, ToScreenX(profile.profileX[0]), ToScreenY(profile.profileY[0]));
     SelectObject(r.dc, old);
@@ -166,29 +178,46 @@ int DifferencesOnceDrawn(HWND window, const ClientPixels& expected, ClientPixels
     return differ;
 }
 
-void BothViewsMatch(const RunningProgram& program, const Gear& gear, const GearParameters& p) {
-    const std::string name = gear.name;
+void BothViewsMatch(const RunningProgram& program, const char* name, const Gear& gear) {
     const ClientPixels before = CaptureClient(program.window);
     ChooseView(program, 'O');
     ClientPixels shot;
     int differ = DifferencesOnceDrawn(program.window,
-                                      ExpectedOneTooth(p, before.width, before.height), &shot);
-    Check(differ == 0,
-          name + ": one tooth, pixels unlike segment drawing: " + std::to_string(differ));
+                                      ExpectedOneTooth(gear, before.width, before.height), &shot);
+    Check(differ == 0, std::string(name) +
+                           ": one tooth, pixels unlike segment drawing: " + std::to_string(differ));
     const int depth = RowsSpanned(shot, kMagenta);
-    Check(depth >= 295 && depth <= 315,
-          name + ": the tooth spans about 300 rows, got " + std::to_string(depth));
+    // A ring's root corners lie off the centre line, a little below its root circle's top.
+    Check(depth >= (IsRing(gear) ? 285 : 295) && depth <= 315,
+          std::string(name) + ": the tooth spans about 300 rows, got " + std::to_string(depth));
 
     ChooseView(program, 'T');
-    differ = DifferencesOnceDrawn(program.window, ExpectedWholeGear(p, before.width, before.height),
-                                  &shot);
-    Check(differ == 0,
-          name + ": whole gear, pixels unlike segment drawing: " + std::to_string(differ));
+    differ = DifferencesOnceDrawn(program.window,
+                                  ExpectedWholeGear(gear, before.width, before.height), &shot);
+    Check(differ == 0, std::string(name) + ": whole gear, pixels unlike segment drawing: " +
+                           std::to_string(differ));
     // A whole number of pixels per unit fills at least half the view; a fraction all of it.
-    const int diameter = RowsSpanned(shot, kYellow);
+    // The outermost circle: a ring's rim, black, else the tip circle.
+    const int diameter = RowsSpanned(shot, IsRing(gear) ? kBlack : kYellow);
     const bool fractional = viewTransform.scaleY < 1;
     Check(diameter >= (fractional ? 545 : 275) && diameter <= 552,
-          name + ": the tip circle spans " + std::to_string(diameter) + " rows");
+          std::string(name) + ": the outer circle spans " + std::to_string(diameter) + " rows");
+}
+
+// A ring of 50 teeth, cut by the default shaper: chosen under Profile Draw, Gear Type and
+// Cutter, after the data dialog has refused nothing.
+void ChooseRing(const RunningProgram& program) {
+    HWND dialog = OpenByMenu(program, 'P', 'C', Say(kTextGearTypeCaption));
+    if (dialog == nullptr) {
+        return;
+    }
+    Check(TabTo(dialog, IDC_CUT_EXTERNAL), "Tab reaches the gear type");
+    PressKey(VK_DOWN);
+    Check(WaitUntil([&] { return IsDlgButtonChecked(dialog, IDC_CUT_INTERNAL) == BST_CHECKED; },
+                    5000),
+          "the arrow key chooses the ring");
+    PressKey(VK_RETURN);
+    Check(WindowGone(dialog, 5000), "the ring of 50 teeth is taken");
 }
 
 }  // namespace
@@ -199,16 +228,25 @@ void RunViewScenarios(const E2eSetting& setting) {
         return;
     }
     // Whole-number scales, a fractional whole-gear scale, then both fractional.
-    const Gear gears[] = {{"24", "2", "default gear"},
-                          {"12", "2", "12 teeth"},
-                          {"300", "2", "300 teeth of module 2"},
-                          {"300", "200", "300 teeth of module 200"}};
-    for (const Gear& gear : gears) {
-        EnterGear(program, gear.teeth, gear.module);
+    const ViewCase cases[] = {{"24", "2", "default gear"},
+                              {"12", "2", "12 teeth"},
+                              {"300", "2", "300 teeth of module 2"},
+                              {"300", "200", "300 teeth of module 200"},
+                              {"50", "2", "50 teeth of module 2"}};
+    static Gear gear;
+    for (const ViewCase& c : cases) {
+        EnterGear(program, c.teeth, c.module);
         GearParameters p = DefaultGearParameters();
-        p.toothCount = atoi(gear.teeth);
-        p.module = atof(gear.module);
-        BothViewsMatch(program, gear, p);
+        p.toothCount = atoi(c.teeth);
+        p.module = atof(c.module);
+        ComputeGear(p, &gear);
+        BothViewsMatch(program, c.name, gear);
     }
+    // The last gear as a ring: its tooth points inward, its rim lies outside.
+    ChooseRing(program);
+    GearParameters ring = DefaultGearParameters();
+    ring.toothCount = 50;
+    ComputeGear(ring, DefaultShaperCut(true), &gear);
+    BothViewsMatch(program, "ring of 50 teeth", gear);
     StopProgram(&program);
 }
