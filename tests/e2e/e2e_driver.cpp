@@ -112,6 +112,20 @@ void EnterGear(const RunningProgram& program, const char* teeth, const char* mod
           std::string(teeth) + " teeth of module " + module + ": the gear is accepted");
 }
 
+void ChooseRingCut(const RunningProgram& program) {
+    HWND dialog = OpenByMenu(program, 'P', 'C', Say(kTextGearTypeCaption));
+    if (dialog == nullptr) {
+        return;
+    }
+    Check(TabTo(dialog, IDC_CUT_EXTERNAL), "Tab reaches the gear type");
+    PressKey(VK_DOWN);
+    Check(WaitUntil([&] { return IsDlgButtonChecked(dialog, IDC_CUT_INTERNAL) == BST_CHECKED; },
+                    5000),
+          "the arrow key chooses the ring");
+    PressKey(VK_RETURN);
+    Check(WindowGone(dialog, 5000), "the ring is taken");
+}
+
 static int TakeShots(const E2eSetting& setting, const std::string& outFolder) {
     RunningProgram program;
     if (!Start(setting, &program)) {

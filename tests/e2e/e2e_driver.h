@@ -55,6 +55,10 @@ void TypeInto(HWND dialog, int id, const std::string& text);
 // Types the teeth and module into the data dialog and confirms them with Enter.
 void EnterGear(const RunningProgram& program, const char* teeth, const char* module);
 
+// Makes the current gear a ring, cut by the default shaper, in the Gear Type and Cutter
+// dialog (under Profile Draw), as a person does: Tab to the gear type, Down, Enter.
+void ChooseRingCut(const RunningProgram& program);
+
 void RunProgramScenarios(const E2eSetting& setting);
 void RunScriptScenarios(const E2eSetting& setting);
 void RunDataInputScenarios(const E2eSetting& setting);

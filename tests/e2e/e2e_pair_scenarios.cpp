@@ -120,6 +120,45 @@ void TheGearDataHasThePairsPage(const RunningProgram& program) {
     Check(WindowGone(dialog, 5000), "the gear data closes");
 }
 
+// A ring of 50 teeth as the current gear with the default external pinion: the pinion
+// stands inside, and the pair rolls.
+void AnInternalPairRolls(const RunningProgram& program) {
+    EnterGear(program, "50", "2");
+    ChooseRingCut(program);
+    HWND dialog = OpenByMenu(program, 'M', 0, Say(kTextMateCaption));
+    if (dialog == nullptr) {
+        return;
+    }
+    // Without the external pair's choices the dialog offers a pinion of half the teeth.
+    Check(TabTo(dialog, IDC_MATE_NONE), "Tab reaches No mate");
+    PressKey(VK_SPACE);
+    Check(WindowGone(dialog, 5000), "No mate removes the mate");
+    dialog = OpenByMenu(program, 'M', 0, Say(kTextMateCaption));
+    if (dialog == nullptr) {
+        return;
+    }
+    Check(ControlText(dialog, IDC_MATE_TEETH) == "25" &&
+              IsWindowEnabled(GetDlgItem(dialog, IDC_MATE_INTERNAL)) == FALSE,
+          "a ring's mate is offered with 25 teeth and cannot be a ring");
+    PressKey(VK_RETURN);
+    Check(WindowGone(dialog, 5000), "the pinion is taken");
+    ChooseView(program, 'G');
+    ClientPixels first;
+    Check(WaitUntil(
+              [&] {
+                  first = CaptureClient(program.window);
+                  return CountColour(first, kGreen) > 300 && CountColour(first, kBlue) > 500;
+              },
+              5000),
+          "the Gear Pair view draws the ring and its pinion");
+    PressKey(VK_RIGHT);
+    Check(WaitUntil([&] { return CaptureClient(program.window).pixels != first.pixels; }, 5000),
+          "Right rolls the internal pair");
+    PressKey(VK_HOME);
+    Check(WaitUntil([&] { return CaptureClient(program.window).pixels == first.pixels; }, 5000),
+          "Home rolls the internal pair back");
+}
+
 }  // namespace
 
 void RunPairScenarios(const E2eSetting& setting) {
@@ -131,5 +170,6 @@ void RunPairScenarios(const E2eSetting& setting) {
     TheDialogSetsAMateAndRefusesACollision(program);
     ThePairViewDrawsBothGearsAndRolls(program);
     TheGearDataHasThePairsPage(program);
+    AnInternalPairRolls(program);
     StopProgram(&program);
 }

@@ -204,22 +204,6 @@ void BothViewsMatch(const RunningProgram& program, const char* name, const Gear&
           std::string(name) + ": the outer circle spans " + std::to_string(diameter) + " rows");
 }
 
-// A ring of 50 teeth, cut by the default shaper: chosen under Profile Draw, Gear Type and
-// Cutter, after the data dialog has refused nothing.
-void ChooseRing(const RunningProgram& program) {
-    HWND dialog = OpenByMenu(program, 'P', 'C', Say(kTextGearTypeCaption));
-    if (dialog == nullptr) {
-        return;
-    }
-    Check(TabTo(dialog, IDC_CUT_EXTERNAL), "Tab reaches the gear type");
-    PressKey(VK_DOWN);
-    Check(WaitUntil([&] { return IsDlgButtonChecked(dialog, IDC_CUT_INTERNAL) == BST_CHECKED; },
-                    5000),
-          "the arrow key chooses the ring");
-    PressKey(VK_RETURN);
-    Check(WindowGone(dialog, 5000), "the ring of 50 teeth is taken");
-}
-
 }  // namespace
 
 void RunViewScenarios(const E2eSetting& setting) {
@@ -243,7 +227,7 @@ void RunViewScenarios(const E2eSetting& setting) {
         BothViewsMatch(program, c.name, gear);
     }
     // The last gear as a ring: its tooth points inward, its rim lies outside.
-    ChooseRing(program);
+    ChooseRingCut(program);
     GearParameters ring = DefaultGearParameters();
     ring.toothCount = 50;
     ComputeGear(ring, DefaultShaperCut(true), &gear);
