@@ -7,7 +7,9 @@
 #include <cstring>
 
 #include "cli/option_text.h"
+#include "gear/fitted_flank.h"
 #include "ui/gear_fields.h"
+#include "ui/parameter_message.h"
 
 // The tool's option for a field, as the user types it.
 const char* OptionOfField(GearField field) {
@@ -53,6 +55,12 @@ void PrintUsage() {
     }
     printf("  %-22s %s\n", "-o FILE",
            "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
+    printf(
+        "  --outline fitted|divided  (dxf, svg) the flanks as circular arcs within the\n"
+        "                         tolerance of the true tooth, or as the script's chords\n"
+        "                         [fitted]\n"
+        "  --tolerance T          (dxf, svg) in drawing units: how far the arcs may stray;\n"
+        "                         divided, the closest two points may be [1e-4 * module]\n");
     PrintReportOptions();
     printf(
         "\nThe tooth depth, tip and root radii must be positive, the tip circle must lie outside\n"
@@ -96,6 +104,34 @@ static bool IsOutputOption(const char* name, size_t length) {
            (length == 8 && strncmp(name, "--output", 8) == 0);
 }
 
+// "--outline" and "--tolerance", the options of the drawing files.
+enum DrawingOption { kNoDrawingOption, kOutlineOption, kToleranceOption };
+
+static DrawingOption DrawingOptionOf(const char* name, size_t length) {
+    if (length == 9 && strncmp(name, "--outline", 9) == 0) {
+        return kOutlineOption;
+    }
+    if (length == 11 && strncmp(name, "--tolerance", 11) == 0) {
+        return kToleranceOption;
+    }
+    return kNoDrawingOption;
+}
+
+static bool StoreDrawingOption(DrawingOption option, const char* value, CliRequest* request) {
+    if (option == kToleranceOption) {
+        request->tolerance = value;
+        return true;
+    }
+    if (strcmp(value, "fitted") == 0 || strcmp(value, "divided") == 0) {
+        request->outline = value[0] == 'f' ? kOutlineFitted : kOutlineDivided;
+        return true;
+    }
+    fprintf(stderr, "involute: --outline: '");
+    PrintEscaped(stderr, value);
+    fprintf(stderr, "' is not fitted or divided\n");
+    return false;
+}
+
 static bool ParseOptions(int argc, char** argv, CliRequest* request) {
     for (int a = 2; a < argc; a++) {
         const char* word = argv[a];
@@ -118,9 +154,11 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
         const GearFieldSpec* field = FindField(word, length);
         const bool output = IsOutputOption(word, length);
-        if ((field == nullptr && !output) ||
-            (output && request->command != kCommandScript && request->command != kCommandDxf &&
-             request->command != kCommandSvg)) {
+        const DrawingOption drawing = DrawingOptionOf(word, length);
+        const bool drawingFile = request->command == kCommandDxf || request->command == kCommandSvg;
+        if ((field == nullptr && !output && drawing == kNoDrawingOption) ||
+            (output && request->command != kCommandScript && !drawingFile) ||
+            (drawing != kNoDrawingOption && !drawingFile)) {
             fprintf(stderr, "involute: unknown option '");
             PrintEscaped(stderr, word);
             fprintf(stderr, "' (see involute --help)\n");
@@ -138,6 +176,12 @@ static bool ParseOptions(int argc, char** argv, CliRequest* request) {
             request->outputFile = value;
             continue;
         }
+        if (drawing != kNoDrawingOption) {
+            if (!StoreDrawingOption(drawing, value, request)) {
+                return false;
+            }
+            continue;
+        }
         // The option as typed, an alias included: a found option is one of the table's.
         char typed[64];
         snprintf(typed, sizeof typed, "%.*s", static_cast<int>(length), word);
@@ -153,6 +197,8 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->parameters = DefaultGearParameters();
     request->outputFile = "test.scr";
     request->report = DefaultReportRequest();
+    request->outline = kOutlineFitted;
+    request->tolerance = nullptr;
     if (argc < 2) {
         fprintf(stderr, "involute: say profile, script, dxf or svg (see involute --help)\n");
         return false;
@@ -182,4 +228,23 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
         return false;
     }
     return ParseOptions(argc, argv, request);
+}
+
+bool ResolveOutlineChoice(const CliRequest& request, OutlineChoice* choice) {
+    const GearParameters& p = request.parameters;
+    *choice = DefaultOutlineChoice(p);
+    choice->style = request.outline;
+    if (request.tolerance == nullptr) {
+        return true;
+    }
+    double tolerance = 0;
+    if (ReadNumberOption(request.tolerance, &tolerance) && OutlineToleranceAccepted(p, tolerance)) {
+        choice->tolerance = tolerance;
+        return true;
+    }
+    char line[400];
+    FormatFieldText(kTextRuleOutlineTolerance, kEnglish, "--tolerance", LeastFitTolerance(p), 0,
+                    line, sizeof line);
+    fprintf(stderr, "involute: %s\n", line);
+    return false;
 }

@@ -131,6 +131,15 @@ enum TextId {
     kTextRulePinDiameter,
     kTextRuleSpanNeedsTwoTeeth,
 
+    // The outline of the DXF and SVG files: the settings dialog and the tolerance's rule
+    // (%s the field, %g the least tolerance for the gear).
+    kTextOutlineSettingsCaption,
+    kTextOutlineFitted,
+    kTextOutlineDivided,
+    kTextOutlineTolerance,
+    kTextOutlineToleranceNote,
+    kTextRuleOutlineTolerance,
+
     kTextCount,
 };
 
