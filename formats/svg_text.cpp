@@ -9,9 +9,12 @@
 static const double kOutlineStroke = 0.1;
 static const double kReferenceStroke = 0.05;
 
-// The most bytes of path data one path may carry: libxml2 (and so rsvg) refuses an
-// attribute past 10,000,000 bytes; the rest is room for the first move.
-static const double kPathDataLimit = 9.9e6;
+// The most bytes of path data the outline may carry in one path: libxml2 (and so rsvg)
+// refuses an attribute past 10,000,000 bytes. Past it, each path holds at most
+// kSplitPathData: rsvg-convert 2.54 stops reading a file past 10 MB that holds paths of
+// 200 kB or more, while paths of 190 kB opened in files of every size tried.
+static const double kSinglePathData = 9.5e6;
+static const double kSplitPathData = 1e5;
 
 // A number with decimals digits after the point, as "%.*f" gives it; adding 0 turns a
 // negative zero into a plain one. A value that is not a number fails the file rather than
@@ -102,7 +105,7 @@ static int WholeDigits(double v) {
 }
 
 // How many teeth one path may hold: every piece is at most "A r r 0 1 1 x y\n" with each
-// number as long as the largest magnitude the outline prints.
+// number as long as the largest magnitude the outline prints; at least one.
 static int TeethPerPath(const FittedFlank& flank, const Gear& gear, int decimals) {
     const GearPlacement& at = gear.placement;
     double largest = gear.geometry.tipRadius + std::fabs(at.centre.x) + std::fabs(at.centre.y);
@@ -113,8 +116,12 @@ static int TeethPerPath(const FittedFlank& flank, const Gear& gear, int decimals
     }
     const double number = 2 + WholeDigits(largest) + decimals;
     const double tooth = (2.0 * flank.count + 2) * (4 * number + 12);
-    const double teeth = std::floor(kPathDataLimit / tooth);
-    return teeth < 1 ? 1 : (teeth > 1e9 ? 1000000000 : static_cast<int>(teeth));
+    const double n = gear.geometry.drawnToothCount < 1 ? 1 : gear.geometry.drawnToothCount;
+    if (n * tooth <= kSinglePathData) {
+        return static_cast<int>(n);
+    }
+    const double teeth = std::floor(kSplitPathData / tooth);
+    return teeth < 1 ? 1 : static_cast<int>(teeth);
 }
 
 static void OpenOutlinePath(OutputSink* sink, ModelPoint start, int decimals) {

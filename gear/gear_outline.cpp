@@ -102,8 +102,15 @@ static FittedArc ClockwiseArc(ModelPoint centre, ModelPoint from, ModelPoint to)
     return {from, to, -tan(ArcSweep(centre, to, from) / 4)};
 }
 
+// A point of the walk carried to where the gear stands: the largest gear's outline has
+// millions, most often about the origin unturned.
+static inline ModelPoint Placed(ModelPoint p, bool identity, const GearPlacement& placement) {
+    return identity ? p : PlacedPoint(p, placement);
+}
+
 void WalkArcOutline(const FittedFlank& flank, int toothCount, const GearPlacement& placement,
                     const ArcOutlineWalker& walker) {
+    const bool identity = PlacementIsIdentity(placement);
     const int n = toothCount < 1 ? 1 : toothCount;
     const int count = flank.count;
     const FittedArc* arc = flank.arc;
@@ -112,7 +119,7 @@ void WalkArcOutline(const FittedFlank& flank, int toothCount, const GearPlacemen
     ModelPoint previousRoot = {0, 0};
     for (int k = 0; k < n; k++) {
         const ToothRotation r = RotationOfTooth(k, n);
-        const ModelPoint root = PlacedPoint(RotatedPoint(arc[0].start, r), placement);
+        const ModelPoint root = Placed(RotatedPoint(arc[0].start, r), identity, placement);
         if (k == 0) {
             firstRoot = root;
         } else {
@@ -121,17 +128,17 @@ void WalkArcOutline(const FittedFlank& flank, int toothCount, const GearPlacemen
         // Each arc's start is the end of the one before, turned the same way: the same point.
         ModelPoint start = root;
         for (int i = 0; i < count; i++) {
-            const ModelPoint end = PlacedPoint(RotatedPoint(arc[i].end, r), placement);
+            const ModelPoint end = Placed(RotatedPoint(arc[i].end, r), identity, placement);
             walker.piece(walker.context, kFlankPiece, {start, end, arc[i].bulge});
             start = end;
         }
         // Mirrored, an arc turns the other way; run backwards, the same way again.
         const ModelPoint rightTip =
-            PlacedPoint(RotatedMirrorPoint(arc[count - 1].end, r), placement);
+            Placed(RotatedMirrorPoint(arc[count - 1].end, r), identity, placement);
         walker.piece(walker.context, kTipPiece, ClockwiseArc(centre, start, rightTip));
         start = rightTip;
         for (int i = count - 1; i >= 0; i--) {
-            const ModelPoint end = PlacedPoint(RotatedMirrorPoint(arc[i].start, r), placement);
+            const ModelPoint end = Placed(RotatedMirrorPoint(arc[i].start, r), identity, placement);
             walker.piece(walker.context, kFlankPiece, {start, end, arc[i].bulge});
             start = end;
         }
