@@ -30,8 +30,8 @@ void PrintUsage() {
         "usage: involute profile [options]\n"
         "       involute script [options] [-o FILE]\n"
         "       involute report [options] [--pin-diameter D] [--span-teeth K] [--json]\n"
-        "       involute dxf [options] [-o FILE]\n"
-        "       involute svg [options] [-o FILE]\n"
+        "       involute dxf [options] [--outline KIND] [--tolerance T] [-o FILE]\n"
+        "       involute svg [options] [--outline KIND] [--tolerance T] [-o FILE]\n"
         "\n"
         "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
         "         as CSV, numbers with 17 significant digits\n"
@@ -39,7 +39,8 @@ void PrintUsage() {
         "report   prints the gear data: diameters, tooth thicknesses, span and over-pins\n"
         "         measurements, undercut and warnings; lengths with four decimals\n"
         "dxf      writes the gear as a DXF R12 drawing: one closed outline, undercut loop\n"
-        "         cut off, and the reference circles (CR LF line ends)\n"
+        "         cut off, its flanks fitted arcs or the script's chords, and the\n"
+        "         reference circles (CR LF line ends)\n"
         "svg      writes the same outline and circles as an SVG picture in millimetres\n"
         "\n"
         "options (default in brackets):\n");
@@ -56,11 +57,12 @@ void PrintUsage() {
     printf("  %-22s %s\n", "-o FILE",
            "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
     printf(
-        "  --outline fitted|divided  (dxf, svg) the flanks as circular arcs within the\n"
-        "                         tolerance of the true tooth, or as the script's chords\n"
+        "  --outline KIND         (dxf, svg) fitted: the flanks as circular arcs within the\n"
+        "                         tolerance of the true tooth; divided: the script's chords\n"
         "                         [fitted]\n"
-        "  --tolerance T          (dxf, svg) in drawing units: how far the arcs may stray;\n"
-        "                         divided, the closest two points may be [1e-4 * module]\n");
+        "  --tolerance T          (dxf, svg) in drawing units: how far the arcs may stray\n"
+        "                         from the true flank; divided: how close two points may\n"
+        "                         lie before they merge [1e-4 * module]\n");
     PrintReportOptions();
     printf(
         "\nThe tooth depth, tip and root radii must be positive, the tip circle must lie outside\n"
