@@ -1,7 +1,5 @@
 #include "formats/dxf_text.h"
 
-#include <cmath>
-
 #include "dl_dxf.h"
 #include "formats/dxf_sink_writer.h"
 #include "gear/outline_flank.h"
