@@ -7,7 +7,9 @@
 #include <cstring>
 
 #include "cli/option_text.h"
+#include "gear/fitted_flank.h"
 #include "ui/gear_fields.h"
+#include "ui/parameter_message.h"
 
 // The tool's option for a field, as the user types it.
 const char* OptionOfField(GearField field) {
@@ -28,10 +30,11 @@ void PrintUsage() {
         "usage: involute profile [options]\n"
         "       involute script [options] [-o FILE]\n"
         "       involute report [options] [--pin-diameter D] [--span-teeth K] [--json]\n"
-        "       involute dxf [options] [-o FILE]\n"
-        "       involute svg [options] [-o FILE]\n"
+        "       involute dxf [options] [--outline KIND] [--tolerance T] [-o FILE]\n"
+        "       involute svg [options] [--outline KIND] [--tolerance T] [-o FILE]\n"
         "       involute pair report|dxf|svg [options] --mate-teeth N [--mate-shift X]\n"
-        "                [--center-distance A] [--shorten-tips] [--json] [-o FILE]\n"
+        "                [--center-distance A] [--shorten-tips] [--json] [--outline KIND]\n"
+        "                [--tolerance T] [-o FILE]\n"
         "\n"
         "profile  prints the pitch, tip and root radii and the half-tooth profile points\n"
         "         as CSV, numbers with 17 significant digits\n"
@@ -39,7 +42,8 @@ void PrintUsage() {
         "report   prints the gear data: diameters, tooth thicknesses, span and over-pins\n"
         "         measurements, undercut and warnings; lengths with four decimals\n"
         "dxf      writes the gear as a DXF R12 drawing: one closed outline, undercut loop\n"
-        "         cut off, and the reference circles (CR LF line ends)\n"
+        "         cut off, its flanks fitted arcs or the script's chords, and the\n"
+        "         reference circles (CR LF line ends)\n"
         "svg      writes the same outline and circles as an SVG picture in millimetres\n"
         "pair     the gear with its mate, cut by the same cutter: the pair's data (centre\n"
         "         distance, backlash, contact, interference checked on the cut teeth), or\n"
@@ -59,6 +63,13 @@ void PrintUsage() {
     printf("  %-22s %s\n", "-o FILE",
            "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
     PrintCutOptions();
+    printf(
+        "  --outline KIND         (dxf, svg) fitted: the flanks as circular arcs within the\n"
+        "                         tolerance of the true tooth; divided: the script's chords\n"
+        "                         [fitted]\n"
+        "  --tolerance T          (dxf, svg) in drawing units: how far the arcs may stray\n"
+        "                         from the true flank; divided: how close two points may\n"
+        "                         lie before they merge [1e-4 * module]\n");
     PrintReportOptions();
     PrintPairOptions();
     printf(
@@ -121,6 +132,34 @@ static int ParseCommandOption(int argc, char** argv, int a, CliRequest* request)
     return 0;
 }
 
+// "--outline" and "--tolerance", the options of the drawing files.
+enum DrawingOption { kNoDrawingOption, kOutlineOption, kToleranceOption };
+
+static DrawingOption DrawingOptionOf(const char* name, size_t length) {
+    if (length == 9 && strncmp(name, "--outline", 9) == 0) {
+        return kOutlineOption;
+    }
+    if (length == 11 && strncmp(name, "--tolerance", 11) == 0) {
+        return kToleranceOption;
+    }
+    return kNoDrawingOption;
+}
+
+static bool StoreDrawingOption(DrawingOption option, const char* value, CliRequest* request) {
+    if (option == kToleranceOption) {
+        request->tolerance = value;
+        return true;
+    }
+    if (strcmp(value, "fitted") == 0 || strcmp(value, "divided") == 0) {
+        request->outline = value[0] == 'f' ? kOutlineFitted : kOutlineDivided;
+        return true;
+    }
+    fprintf(stderr, "involute: --outline: '");
+    PrintEscaped(stderr, value);
+    fprintf(stderr, "' is not fitted or divided\n");
+    return false;
+}
+
 static bool ParseOptions(int argc, char** argv, int first, CliRequest* request) {
     for (int a = first; a < argc; a++) {
         const char* word = argv[a];
@@ -141,10 +180,14 @@ static bool ParseOptions(int argc, char** argv, int first, CliRequest* request) 
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
         const GearFieldSpec* field = FindField(word, length);
         const bool output = IsOutputOption(word, length);
-        if ((field == nullptr && !output) ||
-            (output && request->command != kCommandScript && request->command != kCommandDxf &&
-             request->command != kCommandSvg && request->command != kCommandPairDxf &&
-             request->command != kCommandPairSvg)) {
+        const DrawingOption drawing = DrawingOptionOf(word, length);
+        const bool drawingFile = request->command == kCommandDxf ||
+                                 request->command == kCommandSvg ||
+                                 request->command == kCommandPairDxf ||
+                                 request->command == kCommandPairSvg;
+        if ((field == nullptr && !output && drawing == kNoDrawingOption) ||
+            (output && request->command != kCommandScript && !drawingFile) ||
+            (drawing != kNoDrawingOption && !drawingFile)) {
             fprintf(stderr, "involute: unknown option '");
             PrintEscaped(stderr, word);
             fprintf(stderr, "' (see involute --help)\n");
@@ -160,6 +203,12 @@ static bool ParseOptions(int argc, char** argv, int first, CliRequest* request) 
         }
         if (output) {
             request->outputFile = value;
+            continue;
+        }
+        if (drawing != kNoDrawingOption) {
+            if (!StoreDrawingOption(drawing, value, request)) {
+                return false;
+            }
             continue;
         }
         // The option as typed, an alias included: a found option is one of the table's.
@@ -206,6 +255,8 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     request->report = DefaultReportRequest();
     request->pair = DefaultPairRequest();
     request->cut = DefaultCutRequest();
+    request->outline = kOutlineFitted;
+    request->tolerance = nullptr;
     if (argc < 2) {
         fprintf(stderr, "involute: say profile, script, dxf or svg (see involute --help)\n");
         return false;
@@ -237,4 +288,23 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
         return false;
     }
     return ParseOptions(argc, argv, 2, request) && FinishCutRequest("--", &request->cut);
+}
+
+bool ResolveOutlineChoice(const CliRequest& request, OutlineChoice* choice) {
+    const GearParameters& p = request.parameters;
+    *choice = DefaultOutlineChoice(p);
+    choice->style = request.outline;
+    if (request.tolerance == nullptr) {
+        return true;
+    }
+    double tolerance = 0;
+    if (ReadNumberOption(request.tolerance, &tolerance) && OutlineToleranceAccepted(p, tolerance)) {
+        choice->tolerance = tolerance;
+        return true;
+    }
+    char line[400];
+    FormatFieldText(kTextRuleOutlineTolerance, kEnglish, "--tolerance", LeastFitTolerance(p), 0,
+                    line, sizeof line);
+    fprintf(stderr, "involute: %s\n", line);
+    return false;
 }

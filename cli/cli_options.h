@@ -6,6 +6,7 @@
 #include "cli/pair_options.h"
 #include "cli/report_options.h"
 #include "gear/gear_parameters.h"
+#include "gear/outline_choice.h"
 #include "gear/parameter_check.h"
 
 enum CliCommand {
@@ -28,6 +29,8 @@ struct CliRequest {
     const char* outputFile;  // for script, dxf and svg
     ReportRequest report;    // for report
     PairRequest pair;        // for pair
+    OutlineStyle outline;    // for dxf and svg
+    const char* tolerance;   // for dxf and svg: as typed, read once the gear is known; or null
 };
 
 // The option that sets a field, as the user types it.
@@ -37,3 +40,8 @@ const char* OptionOfField(GearField field);
 bool ParseCommandLine(int argc, char** argv, CliRequest* request);
 
 void PrintUsage();
+
+// The outline the dxf and svg commands draw for gear p (accepted by CheckGearParameters):
+// the tolerance given, else the default. On a tolerance that is not a number or below what
+// the fit reaches writes one line on stderr and returns false.
+bool ResolveOutlineChoice(const CliRequest& request, OutlineChoice* choice);

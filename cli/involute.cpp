@@ -85,7 +85,10 @@ static int RunInvolute(int argc, char** argv) {
     if (request.command == kCommandScript) {
         return Reported(request.outputFile, ExportDrawingScript(request.outputFile, gear));
     }
-    const CadDrawing drawing = {&gear};
+    CadDrawing drawing = {&gear, DefaultOutlineChoice(gear.parameters)};
+    if (!ResolveOutlineChoice(request, &drawing.outline)) {
+        return 2;
+    }
     return Reported(request.outputFile, request.command == kCommandDxf
                                             ? ExportDxfDrawing(request.outputFile, drawing)
                                             : ExportSvgDrawing(request.outputFile, drawing));

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64
   wine wine64 xvfb xdotool imagemagick x11-utils
   fonts-nanum locales
-  dpkg-dev python3-ezdxf
+  dpkg-dev python3-ezdxf librsvg2-bin
 )
 
 missing=()

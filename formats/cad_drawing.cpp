@@ -2,16 +2,6 @@
 
 #include <cmath>
 
-bool CadFlank(const Gear& gear, FlankPoints* flank) {
-    const int nF = gear.parameters.filletDivisions;
-    const int last = nF + gear.parameters.involuteDivisions;
-    if (last < 2 || last >= kProfileCapacity || nF < 1 || nF >= last) {
-        return false;
-    }
-    ManufacturingFlank(gear.profile, last, nF, flank);
-    return true;
-}
-
 ReferenceCircles ReferenceCirclesOf(const GearGeometry& g) {
     ReferenceCircles circles;
     circles.pitch = g.pitchRadius;

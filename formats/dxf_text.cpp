@@ -1,9 +1,8 @@
 #include "formats/dxf_text.h"
 
-#include <cmath>
-
 #include "dl_dxf.h"
 #include "formats/dxf_sink_writer.h"
+#include "gear/outline_flank.h"
 
 // The layers and their colours (AutoCAD colour index): the outline white, the circles in
 // the colours the program draws them, the base circle green, the centre cross red.
@@ -63,46 +62,22 @@ static void WriteReferences(DL_Dxf& dxf, DxfSinkWriter& dw, const ReferenceCircl
     dxf.writeLine(dw, DL_LineData(0, -h, 0, 0, h, 0), OnLayer("CENTER"));
 }
 
-// The outline's vertices in walk order. A vertex's bulge describes the segment after it, so
-// each vertex waits until the walk says whether an arc or a chord follows it.
+// Each piece of the outline is a vertex at its start, whose bulge describes the piece.
 struct DxfOutlineWalk {
     DL_Dxf* dxf;
     DxfSinkWriter* dw;
-    ModelPoint centre;
-    bool pending;
-    ModelPoint vertex;
-    double bulge;
 };
 
-static void FlushVertex(DxfOutlineWalk* walk) {
-    if (walk->pending) {
-        walk->dxf->writeVertex(*walk->dw,
-                               DL_VertexData(walk->vertex.x, walk->vertex.y, 0, walk->bulge));
-    }
-    walk->pending = false;
-}
-
-static void OnFlank(void* context, int, bool, const ModelPoint* points, int count) {
+static void OnPiece(void* context, OutlinePiece, const FittedArc& arc) {
     DxfOutlineWalk* walk = static_cast<DxfOutlineWalk*>(context);
-    for (int i = 0; i < count; i++) {
-        FlushVertex(walk);
-        walk->pending = true;
-        walk->vertex = points[i];
-        walk->bulge = 0;
-    }
-}
-
-// The walk meets each arc at its end point and leaves at its start, clockwise: a negative
-// bulge, the tangent of a quarter of the swept angle.
-static void OnArc(void* context, OutlineArc, ModelPoint start, ModelPoint end) {
-    DxfOutlineWalk* walk = static_cast<DxfOutlineWalk*>(context);
-    walk->bulge = -tan(ArcSweep(walk->centre, start, end) / 4);
+    walk->dxf->writeVertex(*walk->dw, DL_VertexData(arc.start.x, arc.start.y, 0, arc.bulge));
 }
 
 bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing) {
-    FlankPoints flank;
+    // Large: static, as the fit's own storage is.
+    static FittedFlank flank;
     const Gear& gear = *drawing.gear;
-    if (!CadFlank(gear, &flank)) {
+    if (!OutlineFlankOf(gear, drawing.outline, &flank)) {
         return false;
     }
     const ReferenceCircles circles = ReferenceCirclesOf(gear.geometry);
@@ -118,11 +93,10 @@ bool WriteDxfDrawing(OutputSink* sink, const CadDrawing& drawing) {
     dw.sectionEntities();
     WriteReferences(dxf, dw, circles);
     const int teeth = gear.geometry.drawnToothCount;
-    const int vertices = 2 * flank.count * (teeth < 1 ? 1 : teeth);
+    const int vertices = (2 * flank.count + 2) * (teeth < 1 ? 1 : teeth);
     dxf.writePolyline(dw, DL_PolylineData(vertices, 0, 0, 1), OnLayer("OUTLINE"));
-    DxfOutlineWalk walk = {&dxf, &dw, gear.placement.centre, false, {0, 0}, 0};
-    WalkGearOutline(flank, teeth, gear.placement, {&walk, OnFlank, OnArc});
-    FlushVertex(&walk);
+    DxfOutlineWalk walk = {&dxf, &dw};
+    WalkArcOutline(flank, teeth, gear.placement, {&walk, OnPiece});
     dxf.writePolylineEnd(dw);
     dw.sectionEnd();
     dw.dxfEOF();

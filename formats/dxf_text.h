@@ -1,8 +1,9 @@
 // The gear as a DXF R12 (AC1009) drawing, written with dxflib: the reference circles and
 // the centre cross each on its own layer, and the manufacturing outline as one closed
-// POLYLINE on layer OUTLINE whose straight segments are the profile chords and whose tip
-// and gap arcs carry their bulge. One drawing unit is one unit of the module. CR LF line
-// ends and the library's digits, the same from every build. No platform types.
+// POLYLINE on layer OUTLINE whose vertices carry the bulge of the piece after them: the
+// fitted arcs (or the chords) of the flanks and the tip and gap arcs. One drawing unit is
+// one unit of the module. CR LF line ends and reals in the fewest digits that read back
+// exactly, the same from every build. No platform types.
 #pragma once
 
 #include "formats/cad_drawing.h"

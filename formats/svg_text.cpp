@@ -1,22 +1,44 @@
 #include "formats/svg_text.h"
 
+#include <charconv>
 #include <cmath>
 
-// Six decimals as "%f" gives them; adding 0 turns a negative zero into a plain one. A value
-// that is not a number fails the file rather than reach it.
+#include "gear/outline_flank.h"
+
+// The line widths at real size, in millimetres (one unit of the view box).
+static const double kOutlineStroke = 0.1;
+static const double kReferenceStroke = 0.05;
+
+// The most bytes of path data the outline may carry in one path: libxml2 (and so rsvg)
+// refuses an attribute past 10,000,000 bytes. Past it, each path holds at most
+// kSplitPathData: rsvg-convert 2.54 stops reading a file past 10 MB that holds paths of
+// 200 kB or more, while paths of 190 kB opened in files of every size tried.
+static const double kSinglePathData = 9.5e6;
+static const double kSplitPathData = 1e5;
+
+// A number with decimals digits after the point, as "%.*f" gives it; adding 0 turns a
+// negative zero into a plain one. A value that is not a number fails the file rather than
+// reach it.
+static void PutDecimals(OutputSink* sink, double v, int decimals) {
+    char text[400];
+    const std::to_chars_result written =
+        std::isfinite(v)
+            ? std::to_chars(text, text + sizeof text, v + 0.0, std::chars_format::fixed, decimals)
+            : std::to_chars_result{text, std::errc::invalid_argument};
+    if (written.ec != std::errc()) {
+        sink->failed = true;
+        return;
+    }
+    PutBytes(sink, text, static_cast<size_t>(written.ptr - text));
+}
+
+// Six decimals, as "%f" gives them.
 static void PutNumber(OutputSink* sink, double v) {
     if (!std::isfinite(v)) {
         sink->failed = true;
         return;
     }
     PutFixed(sink, v + 0.0);
-}
-
-// A model point in picture coordinates, whose y runs down.
-static void PutPoint(OutputSink* sink, ModelPoint p) {
-    PutNumber(sink, p.x);
-    PutText(sink, " ");
-    PutNumber(sink, -p.y);
 }
 
 static void PutAttribute(OutputSink* sink, const char* name, double v, const char* unit) {
@@ -28,6 +50,13 @@ static void PutAttribute(OutputSink* sink, const char* name, double v, const cha
     PutText(sink, "\"");
 }
 
+// A model point in picture coordinates, whose y runs down.
+static void PutPoint(OutputSink* sink, ModelPoint p, int decimals) {
+    PutDecimals(sink, p.x, decimals);
+    PutText(sink, " ");
+    PutDecimals(sink, -p.y, decimals);
+}
+
 static void WriteCircle(OutputSink* sink, const char* kind, double radius) {
     PutText(sink, "<circle class=\"");
     PutText(sink, kind);
@@ -36,67 +65,128 @@ static void WriteCircle(OutputSink* sink, const char* kind, double radius) {
     PutText(sink, "/>\n");
 }
 
-static void WriteReferences(OutputSink* sink, const ReferenceCircles& c, double width) {
+static void WriteReferences(OutputSink* sink, const ReferenceCircles& c) {
     PutText(sink, "<g class=\"reference\" fill=\"none\" stroke=\"gray\"");
-    PutAttribute(sink, "stroke-width", width, "");
+    PutAttribute(sink, "stroke-width", kReferenceStroke, "");
     PutText(sink, ">\n");
     WriteCircle(sink, "pitch", c.pitch);
     WriteCircle(sink, "tip", c.tip);
     WriteCircle(sink, "root", c.root);
     WriteCircle(sink, "base", c.base);
     PutText(sink, "<path class=\"centre\" d=\"M ");
-    PutPoint(sink, {-c.centreMark, 0});
+    PutPoint(sink, {-c.centreMark, 0}, 6);
     PutText(sink, " L ");
-    PutPoint(sink, {c.centreMark, 0});
+    PutPoint(sink, {c.centreMark, 0}, 6);
     PutText(sink, " M ");
-    PutPoint(sink, {0, -c.centreMark});
+    PutPoint(sink, {0, -c.centreMark}, 6);
     PutText(sink, " L ");
-    PutPoint(sink, {0, c.centreMark});
+    PutPoint(sink, {0, c.centreMark}, 6);
     PutText(sink, "\"/>\n</g>\n");
+}
+
+// Decimals enough that rounding moves a point of the fitted outline by at most a hundredth
+// of the tolerance (half a unit of the last place, in both coordinates), never fewer than
+// the six of the division outline, which prints the script's points.
+static int DecimalsFor(const OutlineChoice& choice) {
+    if (choice.style == kOutlineDivided) {
+        return 6;
+    }
+    const int needed = static_cast<int>(std::ceil(std::log10(100 * 0.7072 / choice.tolerance)));
+    return needed < 6 ? 6 : (needed > 30 ? 30 : needed);
+}
+
+// Digits in the whole part of a number at most v.
+static int WholeDigits(double v) {
+    int digits = 1;
+    for (double limit = 10; limit <= v && digits < 400; limit *= 10) {
+        digits++;
+    }
+    return digits;
+}
+
+// How many teeth one path may hold: every piece is at most "A r r 0 1 1 x y\n" with each
+// number as long as the largest magnitude the outline prints; at least one.
+static int TeethPerPath(const FittedFlank& flank, const Gear& gear, int decimals) {
+    const GearPlacement& at = gear.placement;
+    double largest = gear.geometry.tipRadius + std::fabs(at.centre.x) + std::fabs(at.centre.y);
+    for (int i = 0; i < flank.count; i++) {
+        if (flank.arc[i].bulge != 0) {
+            largest = std::fmax(largest, FittedArcRadius(flank.arc[i]));
+        }
+    }
+    const double number = 2 + WholeDigits(largest) + decimals;
+    const double tooth = (2.0 * flank.count + 2) * (4 * number + 12);
+    const double n = gear.geometry.drawnToothCount < 1 ? 1 : gear.geometry.drawnToothCount;
+    if (n * tooth <= kSinglePathData) {
+        return static_cast<int>(n);
+    }
+    const double teeth = std::floor(kSplitPathData / tooth);
+    return teeth < 1 ? 1 : static_cast<int>(teeth);
+}
+
+static void OpenOutlinePath(OutputSink* sink, ModelPoint start, int decimals) {
+    PutText(sink, "<path class=\"outline\" fill=\"none\" stroke=\"black\"");
+    PutAttribute(sink, "stroke-width", kOutlineStroke, "");
+    PutText(sink, " d=\"\nM ");
+    PutPoint(sink, start, decimals);
+    PutText(sink, "\n");
 }
 
 struct SvgOutlineWalk {
     OutputSink* sink;
     const Gear* gear;
-    bool started;
+    int decimals;
+    int teeth;
+    int teethPerPath;
+    int gapsWritten;  // gap arcs so far: the teeth whose outline is complete
+    bool open;        // a path has been begun and not yet ended
 };
 
-// Each flank but the first begins where the arc before it ended.
-static void OnFlank(void* context, int, bool, const ModelPoint* points, int count) {
+// A chord as L; an arc as A with its radius (the tip and root radius exactly), the large
+// flag past half a turn, and the sweep flag for clockwise in the model, which with y
+// pointing down is the picture's positive direction. A bulge too small for dxflib to write
+// is a chord here too. Teeth split among several paths join end to end: each next path
+// moves to where the last one stopped.
+static void OnPiece(void* context, OutlinePiece kind, const FittedArc& arc) {
     SvgOutlineWalk* walk = static_cast<SvgOutlineWalk*>(context);
-    if (!walk->started) {
-        PutText(walk->sink, "M ");
-        PutPoint(walk->sink, points[0]);
-        PutText(walk->sink, "\n");
-        walk->started = true;
-    }
-    for (int i = 1; i < count; i++) {
-        PutText(walk->sink, "L ");
-        PutPoint(walk->sink, points[i]);
-        PutText(walk->sink, "\n");
-    }
-}
-
-// The walk runs each arc clockwise from its end to its start; with y pointing down in the
-// picture that is the positive sweep direction, flag 1.
-static void OnArc(void* context, OutlineArc kind, ModelPoint start, ModelPoint end) {
-    SvgOutlineWalk* walk = static_cast<SvgOutlineWalk*>(context);
+    OutputSink* sink = walk->sink;
     const GearGeometry& g = walk->gear->geometry;
-    const double radius = kind == kTipArc ? g.tipRadius : g.rootRadius;
-    const bool large = ArcSweep(walk->gear->placement.centre, start, end) > kFullTurn / 2;
-    PutText(walk->sink, "A ");
-    PutNumber(walk->sink, radius);
-    PutText(walk->sink, " ");
-    PutNumber(walk->sink, radius);
-    PutText(walk->sink, large ? " 0 1 1 " : " 0 0 1 ");
-    PutPoint(walk->sink, start);
-    PutText(walk->sink, "\n");
+    if (!walk->open) {
+        OpenOutlinePath(sink, arc.start, walk->decimals);
+        walk->open = true;
+    }
+    if (kind == kFlankPiece && std::fabs(arc.bulge) <= 1e-10) {
+        PutText(sink, "L ");
+    } else {
+        const double radius = kind == kTipPiece   ? g.tipRadius
+                              : kind == kGapPiece ? g.rootRadius
+                                                  : FittedArcRadius(arc);
+        PutText(sink, "A ");
+        PutDecimals(sink, radius, walk->decimals);
+        PutText(sink, " ");
+        PutDecimals(sink, radius, walk->decimals);
+        PutText(sink, std::fabs(arc.bulge) > 1 ? " 0 1 " : " 0 0 ");
+        PutText(sink, arc.bulge < 0 ? "1 " : "0 ");
+    }
+    PutPoint(sink, arc.end, walk->decimals);
+    PutText(sink, "\n");
+    if (kind != kGapPiece) {
+        return;
+    }
+    walk->gapsWritten++;
+    if (walk->gapsWritten == walk->teeth) {
+        // The whole outline in one path closes; split, the last path ends where the first began.
+        PutText(sink, walk->teethPerPath >= walk->teeth ? "Z\"/>\n" : "\"/>\n");
+    } else if (walk->gapsWritten % walk->teethPerPath == 0) {
+        PutText(sink, "\"/>\n");
+        walk->open = false;
+    }
 }
 
 bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
-    FlankPoints flank;
+    static FittedFlank flank;
     const Gear& gear = *drawing.gear;
-    if (!CadFlank(gear, &flank)) {
+    if (!OutlineFlankOf(gear, drawing.outline, &flank)) {
         return false;
     }
     const ReferenceCircles circles = ReferenceCirclesOf(gear.geometry);
@@ -115,12 +205,12 @@ bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
     PutText(sink, " ");
     PutNumber(sink, 2 * half);
     PutText(sink, "\">\n");
-    WriteReferences(sink, circles, half / 1000);
-    PutText(sink, "<path class=\"outline\" fill=\"none\" stroke=\"black\"");
-    PutAttribute(sink, "stroke-width", half / 250, "");
-    PutText(sink, " d=\"\n");
-    SvgOutlineWalk walk = {sink, &gear, false};
-    WalkGearOutline(flank, gear.geometry.drawnToothCount, gear.placement, {&walk, OnFlank, OnArc});
-    PutText(sink, "Z\"/>\n</svg>\n");
+    WriteReferences(sink, circles);
+    const int decimals = DecimalsFor(drawing.outline);
+    const int teeth = gear.geometry.drawnToothCount < 1 ? 1 : gear.geometry.drawnToothCount;
+    SvgOutlineWalk walk = {sink, &gear, decimals, teeth, TeethPerPath(flank, gear, decimals),
+                           0,    false};
+    WalkArcOutline(flank, teeth, gear.placement, {&walk, OnPiece});
+    PutText(sink, "</svg>\n");
     return !sink->failed;
 }

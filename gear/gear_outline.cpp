@@ -97,6 +97,57 @@ void WalkGearOutline(const FlankPoints& flank, int toothCount, const GearPlaceme
     walker.arc(walker.context, kGapArc, firstRoot, previousRoot);
 }
 
+// The arc about the centre that the walk runs clockwise from `from` to `to`.
+static FittedArc ClockwiseArc(ModelPoint centre, ModelPoint from, ModelPoint to) {
+    return {from, to, -tan(ArcSweep(centre, to, from) / 4)};
+}
+
+// A point of the walk carried to where the gear stands: the largest gear's outline has
+// millions, most often about the origin unturned.
+static inline ModelPoint Placed(ModelPoint p, bool identity, const GearPlacement& placement) {
+    return identity ? p : PlacedPoint(p, placement);
+}
+
+void WalkArcOutline(const FittedFlank& flank, int toothCount, const GearPlacement& placement,
+                    const ArcOutlineWalker& walker) {
+    const bool identity = PlacementIsIdentity(placement);
+    const int n = toothCount < 1 ? 1 : toothCount;
+    const int count = flank.count;
+    const FittedArc* arc = flank.arc;
+    const ModelPoint centre = placement.centre;
+    ModelPoint firstRoot = {0, 0};
+    ModelPoint previousRoot = {0, 0};
+    for (int k = 0; k < n; k++) {
+        const ToothRotation r = RotationOfTooth(k, n);
+        const ModelPoint root = Placed(RotatedPoint(arc[0].start, r), identity, placement);
+        if (k == 0) {
+            firstRoot = root;
+        } else {
+            walker.piece(walker.context, kGapPiece, ClockwiseArc(centre, previousRoot, root));
+        }
+        // Each arc's start is the end of the one before, turned the same way: the same point.
+        ModelPoint start = root;
+        for (int i = 0; i < count; i++) {
+            const ModelPoint end = Placed(RotatedPoint(arc[i].end, r), identity, placement);
+            walker.piece(walker.context, kFlankPiece, {start, end, arc[i].bulge});
+            start = end;
+        }
+        // Mirrored, an arc turns the other way; run backwards, the same way again.
+        const ModelPoint rightTip =
+            Placed(RotatedMirrorPoint(arc[count - 1].end, r), identity, placement);
+        walker.piece(walker.context, kTipPiece, ClockwiseArc(centre, start, rightTip));
+        start = rightTip;
+        for (int i = count - 1; i >= 0; i--) {
+            const ModelPoint end = Placed(RotatedMirrorPoint(arc[i].start, r), identity, placement);
+            walker.piece(walker.context, kFlankPiece, {start, end, arc[i].bulge});
+            start = end;
+        }
+        previousRoot = start;
+    }
+    // The last tooth stands next to the first on its counter-clockwise side.
+    walker.piece(walker.context, kGapPiece, ClockwiseArc(centre, previousRoot, firstRoot));
+}
+
 double ArcSweep(ModelPoint centre, ModelPoint start, ModelPoint end) {
     const double ax = start.x - centre.x;
     const double ay = start.y - centre.y;

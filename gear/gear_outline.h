@@ -3,6 +3,7 @@
 // flank from tip to root, then the arc across the gap to the next tooth. No platform types.
 #pragma once
 
+#include "gear/fitted_flank.h"
 #include "gear/gear_value.h"
 #include "gear/tooth_profile.h"
 #include "gear/tooth_rotation.h"
@@ -48,3 +49,19 @@ double ArcSweep(ModelPoint centre, ModelPoint start, ModelPoint end);
 // then carried to where placement puts the gear.
 void WalkGearOutline(const FlankPoints& flank, int toothCount, const GearPlacement& placement,
                      const OutlineWalker& walker);
+
+// The same walk for a flank made of arcs (fitted arcs, or chords as arcs of no bulge), one
+// piece at a time in walk order, each as the arc it is run along: from its start to its
+// end, turning counter-clockwise for a positive bulge. The tip and gap arcs run clockwise
+// about the gear centre (a negative bulge); the last gap arc ends where the outline began.
+enum OutlinePiece { kFlankPiece, kTipPiece, kGapPiece };
+
+struct ArcOutlineWalker {
+    void* context;
+    void (*piece)(void* context, OutlinePiece kind, const FittedArc& arc);
+};
+
+// Tooth k's left flank turned by RotationOfTooth as the points of WalkGearOutline are, its
+// right flank the mirror image run from tip to root, all then placed.
+void WalkArcOutline(const FittedFlank& flank, int toothCount, const GearPlacement& placement,
+                    const ArcOutlineWalker& walker);

@@ -376,6 +376,18 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "a space."},
     {kTextRuleRingHasNoSpan, "내접 기어는 걸치기 치수를 잴 수 없습니다.\n%s를 줄 수 없습니다.",
      "A ring has no span measurement.\n%s cannot be given."},
+    {kTextOutlineSettingsCaption, "윤곽 설정", "Outline Settings"},
+    {kTextOutlineFitted, "원호 맞춤: 참 치형을 허용오차 안에서 원호로",
+     "Fitted: circular arcs within the tolerance of the true tooth"},
+    {kTextOutlineDivided, "등분점: script와 같은 점을 직선으로",
+     "Divided: straight lines through the script's points"},
+    {kTextOutlineTolerance, "허용오차", "Tolerance"},
+    {kTextOutlineToleranceNote,
+     "도면 단위(mm)로 넣은 길이 그대로 기억합니다. 비워 두면 모듈의 1/10000(이 기어는 %g)입니다.",
+     "A length in drawing units (mm), kept as typed. Left empty: a ten-thousandth of the "
+     "module (%g for this gear)."},
+    {kTextRuleOutlineTolerance, "%s의 값은 이 기어에서 %g 이상인 수여야 합니다.",
+     "%s must be a number, at least %g for this gear."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

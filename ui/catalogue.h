@@ -226,6 +226,14 @@ enum TextId {
     kTextWarningTipCutByCutter,
     kTextRuleRingPinDiameter,
     kTextRuleRingHasNoSpan,
+    // The outline of the DXF and SVG files: the settings dialog and the tolerance's rule
+    // (%s the field, %g the least tolerance for the gear).
+    kTextOutlineSettingsCaption,
+    kTextOutlineFitted,
+    kTextOutlineDivided,
+    kTextOutlineTolerance,
+    kTextOutlineToleranceNote,
+    kTextRuleOutlineTolerance,
 
     kTextCount,
 };

@@ -1,6 +1,7 @@
 #include "ui/number_reading.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 static bool IsBlank(char c) {
@@ -33,4 +34,20 @@ int ReadIntegerText(const char* text) {
 
 double ReadRealText(const char* text) {
     return strtod(text, nullptr);
+}
+
+bool ReadWholeRealText(const char* text, double* value) {
+    char* end = nullptr;
+    const double v = strtod(text, &end);
+    if (end == text) {
+        return false;
+    }
+    while (IsBlank(*end)) {
+        end++;
+    }
+    if (*end != '\0' || !std::isfinite(v)) {
+        return false;
+    }
+    *value = v;
+    return true;
 }

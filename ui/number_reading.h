@@ -7,3 +7,6 @@ int ReadIntegerText(const char* text);
 
 // atof's result wherever atof is defined; beyond the double range +-HUGE_VAL.
 double ReadRealText(const char* text);
+
+// True when the text, spaces around it aside, is one number as strtod reads it, finite.
+bool ReadWholeRealText(const char* text, double* value);

@@ -1,9 +1,12 @@
 #include "win32/drawing_writer.h"
 
 #include "formats/cad_export.h"
+#include "ui/outline_message.h"
 #include "win32/export_report.h"
+#include "win32/outline_setting.h"
 #include "win32/program_language.h"
 #include "win32/save_as_dialog.h"
+#include "win32/wide_text.h"
 
 // What differs between the two files: the dialog's offer, the message and the writer.
 struct DrawingFile {
@@ -14,7 +17,16 @@ struct DrawingFile {
     ExportResult (*write)(const char* fileName, const CadDrawing& drawing);
 };
 
-static void WriteDrawingFile(HWND window, const DrawingFile& file, const CadDrawing& drawing) {
+// The outline as the settings say. A typed tolerance finer than the fit reaches for this
+// gear (typed for a smaller module) is refused before anything is asked or written.
+static void WriteDrawingFile(HWND window, const DrawingFile& file, const Gear& gear) {
+    const CadDrawing drawing = {&gear, OutlineChoiceFor(CurrentOutlineSetting(), gear.parameters)};
+    if (!OutlineToleranceAccepted(gear.parameters, drawing.outline.tolerance)) {
+        char text[1024];
+        FormatToleranceRefusal(gear.parameters, programLanguage, text, sizeof text);
+        MessageBoxUtf8(window, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
+        return;
+    }
     // A path of UTF-16 units takes at most three bytes a unit in UTF-8.
     char fileName[3 * 1024];
     const SaveAsChoice choice = {UiText(file.filter), file.extension, file.defaultName};
@@ -25,10 +37,10 @@ static void WriteDrawingFile(HWND window, const DrawingFile& file, const CadDraw
 
 void WriteDxfFile(HWND window, const Gear& gear) {
     static const DrawingFile dxf = {kTextDxfFilter, "dxf", "test.dxf", kDxfFile, ExportDxfDrawing};
-    WriteDrawingFile(window, dxf, {&gear});
+    WriteDrawingFile(window, dxf, gear);
 }
 
 void WriteSvgFile(HWND window, const Gear& gear) {
     static const DrawingFile svg = {kTextSvgFilter, "svg", "test.svg", kSvgFile, ExportSvgDrawing};
-    WriteDrawingFile(window, svg, {&gear});
+    WriteDrawingFile(window, svg, gear);
 }

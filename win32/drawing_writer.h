@@ -1,5 +1,6 @@
 // The "make DXF" and "make SVG" commands: ask where with the Save As dialog, write the
-// drawing of the whole gear, and say whether the file was made. Cancel writes nothing.
+// drawing of the whole gear with the outline the settings choose, and say whether the file
+// was made. Cancel writes nothing.
 #pragma once
 
 #include <windows.h>

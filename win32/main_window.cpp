@@ -8,6 +8,7 @@
 #include "win32/gear_report_dialog.h"
 #include "win32/gear_type_dialog.h"
 #include "win32/mating_gear_dialog.h"
+#include "win32/outline_settings_dialog.h"
 #include "win32/program_gears.h"
 #include "win32/program_language.h"
 #include "win32/script_writer.h"
@@ -139,6 +140,9 @@ static void OnCommand(HWND window, int command) {
             break;
         case IDM_MAKE_SVG:
             WriteSvgFile(window, currentGear);
+            break;
+        case IDM_OUTLINE_SETTINGS:
+            EditOutlineSettings(window);
             break;
         case IDM_LANGUAGE_KOREAN:
             SpeakLanguage(window, kKorean);

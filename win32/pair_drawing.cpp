@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "formats/cad_drawing.h"
 #include "gear/mesh_overlap.h"
 #include "ui/pair_message.h"
 #include "ui/view_transform.h"
@@ -34,13 +33,11 @@ static void FitView(double left, double right, double bottom, double top) {
         PixelOrigin(kViewCentreY + TruncateToPixels(scale * (bottom + top) / 2));
 }
 
-// The outline of a gear of the pair as cut, in its pens.
+// The outline of a gear of the pair as cut (the undercut loop cut off), in its pens.
 static void TraceCut(const Gear& gear, OutlinePens pens) {
     FlankPoints flank;
-    if (CadFlank(gear, &flank)) {
-        TraceGearOutline(canvas.canvasDC, flank, gear.geometry.drawnToothCount, gear.placement,
-                         pens);
-    }
+    ManufacturingFlank(gear.profile, GearLastIndex(gear), gear.parameters.filletDivisions, &flank);
+    TraceGearOutline(canvas.canvasDC, flank, gear.geometry.drawnToothCount, gear.placement, pens);
 }
 
 // The line of action, the pitch point and both working pitch circles.

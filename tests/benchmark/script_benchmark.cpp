@@ -1,6 +1,7 @@
 // The script written to a file, for the largest gear and the default one, each against a
 // floor that only formats the same numbers with std::to_chars into a block and writes the
-// blocks to a file in the same folder. Everything is written to a temporary folder.
+// blocks to a file in the same folder; and the largest gear's DXF, divided (to hold within
+// 1.5 times its script's time) and fitted. Everything is written to a temporary folder.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/cad_export.h"
 #include "formats/script_export.h"
 #include "gear/parameter_check.h"
 #include "tests/unit/script_test_support.h"
@@ -123,6 +125,33 @@ void BM_LargestGearFloorFormatAndWrite(benchmark::State& state) {
     state.counters["numbers"] = static_cast<double>(numbers.size());
 }
 BENCHMARK(BM_LargestGearFloorFormatAndWrite)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void ExportDxf(benchmark::State& state, OutlineStyle style) {
+    const GearParameters p = LargestGear();
+    static Gear gear;
+    ComputeGear(p, &gear);
+    CadDrawing drawing = {&gear, DefaultOutlineChoice(p)};
+    drawing.outline.style = style;
+    ScratchFolder folder("gear.dxf");
+    for (auto _ : state) {
+        if (ExportDxfDrawing(folder.file.c_str(), drawing).stage != kExportDone) {
+            state.SkipWithError("the export failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * BytesOf(folder.file)));
+}
+
+// At most 1.5 times BM_LargestGearScriptToFile.
+void BM_LargestGearDividedDxfToFile(benchmark::State& state) {
+    ExportDxf(state, kOutlineDivided);
+}
+BENCHMARK(BM_LargestGearDividedDxfToFile)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+void BM_LargestGearFittedDxfToFile(benchmark::State& state) {
+    ExportDxf(state, kOutlineFitted);
+}
+BENCHMARK(BM_LargestGearFittedDxfToFile)->Unit(benchmark::kMillisecond);
 
 void BM_DefaultGearScriptToFile(benchmark::State& state) {
     ExportScript(state, DefaultGearParameters());

@@ -150,17 +150,17 @@ int wmain(int argc, wchar_t** wideArguments) {
         argv[i] = Narrow(wideArguments[i]);
     }
     if (argc == 4 && argv[1] == "shots") {
-        const E2eSetting setting = {argv[2], ".", "", "", "", ""};
+        const E2eSetting setting = {argv[2], ".", "", "", "", "", ""};
         return TakeShots(setting, argv[3]);
     }
     if (argc == 4 && argv[1] == "timing") {
-        const E2eSetting setting = {argv[2], argv[3], "", "", "", ""};
+        const E2eSetting setting = {argv[2], argv[3], "", "", "", "", ""};
         return RunTiming(setting);
     }
-    if (argc != 9 || argv[1] != "test" || (argv[2] != "korean" && argv[2] != "english")) {
+    if (argc != 10 || argv[1] != "test" || (argv[2] != "korean" && argv[2] != "english")) {
         fprintf(stderr,
                 "usage: e2e_driver test korean|english PROGRAM FOLDER DEFAULT.scr TWELVE.scr "
-                "DEFAULT.dxf DEFAULT.svg\n"
+                "DEFAULT.dxf DEFAULT.svg DIVIDED.dxf\n"
                 "       e2e_driver shots PROGRAM OUTFOLDER\n"
                 "       e2e_driver timing PROGRAM FOLDER\n");
         return 2;
@@ -171,10 +171,11 @@ int wmain(int argc, wchar_t** wideArguments) {
                                 ReadFileBytes(argv[5]),
                                 ReadFileBytes(argv[6]),
                                 ReadFileBytes(argv[7]),
-                                ReadFileBytes(argv[8])};
+                                ReadFileBytes(argv[8]),
+                                ReadFileBytes(argv[9])};
     Check(!setting.defaultScript.empty() && !setting.twelveScript.empty(),
           "the expected scripts are there");
-    Check(!setting.defaultDxf.empty() && !setting.defaultSvg.empty(),
+    Check(!setting.defaultDxf.empty() && !setting.defaultSvg.empty() && !setting.dividedDxf.empty(),
           "the expected drawings are there");
     // Every scenario under Korean; the pictures do not depend on the language, so under
     // English what does, then choosing the language. E2E_ONLY=name runs one group.
@@ -183,10 +184,11 @@ int wmain(int argc, wchar_t** wideArguments) {
         void (*run)(const E2eSetting& setting);
         bool english;
     } groups[] = {
-        {"program", RunProgramScenarios, false}, {"script", RunScriptScenarios, false},
-        {"data", RunDataInputScenarios, true},   {"views", RunViewScenarios, false},
-        {"report", RunReportScenarios, true},    {"drawing", RunDrawingScenarios, false},
-        {"pair", RunPairScenarios, true},        {"language", RunLanguageScenarios, true},
+        {"program", RunProgramScenarios, false},  {"script", RunScriptScenarios, false},
+        {"data", RunDataInputScenarios, true},    {"views", RunViewScenarios, false},
+        {"report", RunReportScenarios, true},     {"drawing", RunDrawingScenarios, false},
+        {"pair", RunPairScenarios, true},         {"outline", RunOutlineScenarios, true},
+        {"language", RunLanguageScenarios, true},
     };
     const char* only = getenv("E2E_ONLY");
     for (const auto& group : groups) {

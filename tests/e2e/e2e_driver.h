@@ -16,6 +16,7 @@ struct E2eSetting {
     std::string twelveScript;   // involute script --teeth 12 --shift 0.5
     std::string defaultDxf;     // involute dxf of the default gear
     std::string defaultSvg;     // involute svg of the default gear
+    std::string dividedDxf;     // involute dxf --outline divided of the default gear
 };
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -67,6 +68,7 @@ void RunReportScenarios(const E2eSetting& setting);
 void RunDrawingScenarios(const E2eSetting& setting);
 void RunLanguageScenarios(const E2eSetting& setting);
 void RunPairScenarios(const E2eSetting& setting);
+void RunOutlineScenarios(const E2eSetting& setting);
 
 // Times the heavy commands for the largest gear; prints, checks nothing.
 int RunTiming(const E2eSetting& setting);

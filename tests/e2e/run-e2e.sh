@@ -19,6 +19,7 @@ trap finish EXIT
 "$involute" script --teeth 12 --shift 0.5 -o "$work/twelve.scr"
 "$involute" dxf -o "$work/default.dxf"
 "$involute" svg -o "$work/default.svg"
+"$involute" dxf --outline divided -o "$work/divided.dxf"
 "$involute" dxf --teeth 12 -o "$work/twelve.dxf"
 "$involute" svg --teeth 12 -o "$work/twelve.svg"
 cp "$work/default.scr" "$work/톱니.scr"
@@ -76,16 +77,18 @@ run_driver() {
   local language=$1 folder=$2
   wine "$build/e2e_driver.exe" test "$language" "$(win "$build/odontra.exe")" "$(win "$folder")" \
     "$(win "$work/default.scr")" "$(win "$work/twelve.scr")" \
-    "$(win "$work/default.dxf")" "$(win "$work/default.svg")" || status=1
+    "$(win "$work/default.dxf")" "$(win "$work/default.svg")" "$(win "$work/divided.dxf")" ||
+    status=1
 }
 
 start_wine_session "$work/korean"
 (cd "$work/cli" && wine "$build/involute.exe" script -o default.scr)
 (cd "$work/cli" && wine "$build/involute.exe" dxf -o default.dxf)
 (cd "$work/cli" && wine "$build/involute.exe" svg -o default.svg)
+(cd "$work/cli" && wine "$build/involute.exe" dxf --outline divided -o divided.dxf)
 (cd "$work/cli" && wine "$build/involute.exe" dxf --teeth 12 -o twelve.dxf)
 (cd "$work/cli" && wine "$build/involute.exe" svg --teeth 12 -o twelve.svg)
-tool_writes_the_native_bytes default.scr default.dxf default.svg twelve.dxf twelve.svg ||
+tool_writes_the_native_bytes default.scr default.dxf default.svg divided.dxf twelve.dxf twelve.svg ||
   status=1
 killed_export_leaves_only_the_old_file || status=1
 run_driver korean "$work/run"

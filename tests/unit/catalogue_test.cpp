@@ -4,6 +4,7 @@
 
 #include "gear/gear_problem.h"
 #include "ui/catalogue.h"
+#include "ui/outline_message.h"
 #include "ui/gear_fields.h"
 #include "ui/parameter_message.h"
 
@@ -69,6 +70,21 @@ TEST(Catalogue, EnglishMessagesAreCompleteSentencesWithTheLimit) {
                            sizeof text);
     EXPECT_NE(std::string(text).find("'Module' must be at least 8.45e-05"), std::string::npos)
         << text;
+}
+
+// The settings dialog's refusal names the box and the finest tolerance the gear allows.
+TEST(Catalogue, ToleranceRefusalNamesTheBoxAndTheLeastTolerance) {
+    GearParameters p = DefaultGearParameters();
+    p.module = 5;
+    char text[512];
+    FormatToleranceRefusal(p, kEnglish, text, sizeof text);
+    EXPECT_STREQ(text,
+                 "The value of 'Tolerance' cannot be accepted.\n\n'Tolerance' must be a number, "
+                 "at least 5e-09 for this gear.");
+    FormatToleranceRefusal(p, kKorean, text, sizeof text);
+    EXPECT_STREQ(text,
+                 "'허용오차' 값을 받아들일 수 없습니다.\n\n허용오차의 값은 이 기어에서 5e-09 "
+                 "이상인 수여야 합니다.");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "gear/gear_data.h"
 #include "gear/parameter_check.h"
 #include "gear/tooth_profile.h"
+#include "tests/unit/flank_deviation.h"
 
 namespace {
 
@@ -18,77 +19,13 @@ double Radius(ModelPoint p) {
     return std::hypot(p.x, p.y);
 }
 
-// The distance from p to an arc, worked out in the frame of its chord (u along it from its
-// middle, v to its left), where the circle's centre lies at v = c (1 - b^2) / (4 b).
-double DistanceToArc(const FittedArc& a, ModelPoint p) {
-    const double cx = a.end.x - a.start.x;
-    const double cy = a.end.y - a.start.y;
-    const double c = std::hypot(cx, cy);
-    const double mx = p.x - (a.start.x + a.end.x) / 2;
-    const double my = p.y - (a.start.y + a.end.y) / 2;
-    const double u = (mx * cx + my * cy) / c;
-    const double v = (my * cx - mx * cy) / c;
-    const double b = a.bulge;
-    // Seen from the centre, p lies between the ends when the ray through p meets the chord.
-    const double w = 1 - 4 * b * v / (c * (1 - b * b));
-    if (w > 0 && std::fabs(u) <= c / 2 * w) {
-        // (|p - centre|^2 - R^2) / (|p - centre| + R), everything multiplied by b.
-        const double power = b * (u * u + v * v - c * c / 4) - v * c * (1 - b * b) / 2;
-        return std::fabs(power) /
-               (std::hypot(b * u, b * v - c * (1 - b * b) / 4) + c * (1 + b * b) / 4);
-    }
-    return std::fmin(std::hypot(p.x - a.start.x, p.y - a.start.y),
-                     std::hypot(p.x - a.end.x, p.y - a.end.y));
-}
-
-// The distance from p to the nearest arc, searched about the arc nearest the last point.
-double DistanceToFlank(ModelPoint p, int* near) {
-    double d = HUGE_VAL;
-    int best = *near;
-    for (int i = *near - 3; i <= *near + 3; i++) {
-        if (i >= 0 && i < flank.count && DistanceToArc(flank.arc[i], p) < d) {
-            d = DistanceToArc(flank.arc[i], p);
-            best = i;
-        }
-    }
-    *near = best;
-    return d;
-}
-
 double AlphaOf(const GearParameters& p) {
     return p.pressureAngleDeg * kProfilePi / 180;
 }
 
-// The largest distance from the fitted arcs of the exact flank, sampled densely at roll
-// angles: the fillet below the form circle, the involute above it, from the root to the
-// tip. The form circle comes from the gear data, not from the fit.
+// The largest distance of the exact flank from the fitted arcs.
 double LargestDeviation(const GearParameters& p, const GearData& data) {
-    const double alpha = AlphaOf(p);
-    const double z = p.toothCount;
-    const GeneratingMotion g = ComputeGeneratingMotion(p, alpha);
-    const double form = data.formDiameter / 2;
-    // Where the involute leaves the base circle: q = -sin(alpha).
-    const double thetaBase =
-        (-std::sin(alpha) - 2 * p.profileShiftCoef / z * std::sin(alpha)) / std::cos(alpha) -
-        kProfileHalfPi / z;
-    const int samples = 64 * flank.count + 2000;
-    double largest = 0;
-    int near = 0;
-    for (int i = 0; i <= samples; i++) {
-        const ModelPoint f =
-            FilletPointAt(p, g, g.thetaStart + i * (g.thetaTransition - g.thetaStart) / samples);
-        if (Radius(f) <= form) {
-            largest = std::fmax(largest, DistanceToFlank(f, &near));
-        }
-    }
-    for (int i = 0; i <= samples; i++) {
-        const ModelPoint v =
-            InvolutePointAt(p, alpha, thetaBase + i * (g.thetaEnd - thetaBase) / samples);
-        if (Radius(v) >= form) {
-            largest = std::fmax(largest, DistanceToFlank(v, &near));
-        }
-    }
-    return largest;
+    return LargestFlankDeviation(p, data, flank.arc, flank.count, RotationOfTooth(0, 1), false);
 }
 
 // The angle between two directions, radians.

@@ -31,4 +31,14 @@ TEST(ReadRealText, ReadsLikeAtofAndOverflowsToInfinity) {
     EXPECT_TRUE(std::isinf(ReadRealText("1e999")));
 }
 
+// The tolerance box takes one number and nothing else: text after it is refused, not cut.
+TEST(ReadWholeRealText, TakesOneFiniteNumberAndNothingMore) {
+    double v = 0;
+    EXPECT_TRUE(ReadWholeRealText(" 2e-4 ", &v));
+    EXPECT_EQ(v, 2e-4);
+    for (const char* text : {"", "abc", "0.1mm", "1e999", "nan", "0.1 0.2"}) {
+        EXPECT_FALSE(ReadWholeRealText(text, &v)) << "'" << text << "'";
+    }
+}
+
 }  // namespace
