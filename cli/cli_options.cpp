@@ -181,10 +181,9 @@ static bool ParseOptions(int argc, char** argv, int first, CliRequest* request) 
         const GearFieldSpec* field = FindField(word, length);
         const bool output = IsOutputOption(word, length);
         const DrawingOption drawing = DrawingOptionOf(word, length);
-        const bool drawingFile = request->command == kCommandDxf ||
-                                 request->command == kCommandSvg ||
-                                 request->command == kCommandPairDxf ||
-                                 request->command == kCommandPairSvg;
+        const bool drawingFile =
+            request->command == kCommandDxf || request->command == kCommandSvg ||
+            request->command == kCommandPairDxf || request->command == kCommandPairSvg;
         if ((field == nullptr && !output && drawing == kNoDrawingOption) ||
             (output && request->command != kCommandScript && !drawingFile) ||
             (drawing != kNoDrawingOption && !drawingFile)) {
