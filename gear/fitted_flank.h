@@ -10,6 +10,8 @@
 
 #include "gear/fitted_arc.h"
 #include "gear/gear_parameters.h"
+#include "gear/plane_curve.h"
+#include "gear/shaper_cutting.h"
 
 // Room for the flank of any gear the parameter check accepts, at the least tolerance: a
 // spread of 600 such gears, odd ones included, needed at most 633 arcs.
@@ -26,7 +28,18 @@ struct FittedFlank {
 // FitRackFlank refuses a smaller one.
 double LeastFitTolerance(const GearParameters& p);
 
+// Fits the flank made of fillet, root to transition, and involute, transition to tip, within
+// tolerance: with a corner where they meet (undercut) or along their common tangent. False
+// when the flank would need more arcs than the capacity or a curve cannot be fitted.
+bool FitFlankCurves(const PlaneCurve& fillet, const PlaneCurve& involute, bool corner,
+                    double tolerance, FittedFlank* flank);
+
 // Fits the flank of gear p (accepted by CheckGearParameters) within tolerance. False when
 // the tolerance is below LeastFitTolerance(p) or the flank would need more arcs than the
 // capacity.
 bool FitRackFlank(const GearParameters& p, double tolerance, FittedFlank* flank);
+
+// The same for gear p cut by a shaper cutter as setup says (accepted by CheckShaperCut), an
+// external gear or a ring.
+bool FitShaperFlank(const GearParameters& p, const ShaperSetup& setup, double tolerance,
+                    FittedFlank* flank);

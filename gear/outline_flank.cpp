@@ -68,10 +68,14 @@ bool OutlineFlankOf(const Gear& gear, const OutlineChoice& choice, FittedFlank* 
     const GearParameters& p = gear.parameters;
     if (choice.style == kOutlineFitted) {
         const double aim = std::fmax(choice.tolerance * (1 - kGridRoom), LeastFitTolerance(p));
-        if (!(choice.tolerance >= aim) || !FitRackFlank(p, aim, flank)) {
+        const bool rackCut = gear.cut.cutter == kRackCutter && !gear.cut.internal;
+        if (!(choice.tolerance >= aim) ||
+            !(rackCut ? FitRackFlank(p, aim, flank)
+                      : FitShaperFlank(p, ShaperSetupOf(p, gear.cut), aim, flank))) {
             return false;
         }
-        const double depth = gear.geometry.tipRadius - gear.geometry.rootRadius;
+        // A ring's tip lies inside its root.
+        const double depth = std::fabs(gear.geometry.tipRadius - gear.geometry.rootRadius);
         SnapToGrid(flank, choice.tolerance, depth);
         return true;
     }

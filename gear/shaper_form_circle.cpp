@@ -20,16 +20,13 @@ static double FilletBeyondInvolute(const ShaperCutting& c, double roll, double* 
     return atan2(-fillet.x, fillet.y) - involute;
 }
 
-double ShaperFormDiameter(const ShaperCutting& c) {
-    if (c.transitionDistance >= 0) {
-        return 2 * hypot(c.baseRadius, c.transitionDistance);
-    }
+bool ShaperUndercutCrossing(const ShaperCutting& c, double* filletRoll) {
     // At the transition the fillet touches the involute's undercut branch, outside the
     // involute; walking back toward the root it crosses the involute once.
     double radius = 0;
     double outside = c.rollTransition;
     if (!(FilletBeyondInvolute(c, outside, &radius) > 0)) {
-        return 2 * radius;
+        return false;
     }
     const int samples = 256;
     for (int i = 1; i <= samples; i++) {
@@ -51,8 +48,25 @@ double ShaperFormDiameter(const ShaperCutting& c) {
                 inside = middle;
             }
         }
-        FilletBeyondInvolute(c, outside, &radius);
+        *filletRoll = outside;
+        return true;
+    }
+    return false;
+}
+
+double ShaperFormDiameter(const ShaperCutting& c) {
+    if (c.transitionDistance >= 0) {
+        return 2 * hypot(c.baseRadius, c.transitionDistance);
+    }
+    // At the transition the fillet lies inside the involute, or there is none yet.
+    double radius = 0;
+    if (!(FilletBeyondInvolute(c, c.rollTransition, &radius) > 0)) {
         return 2 * radius;
     }
-    return 2 * c.baseRadius;
+    double roll = 0;
+    if (!ShaperUndercutCrossing(c, &roll)) {
+        return 2 * c.baseRadius;
+    }
+    FilletBeyondInvolute(c, roll, &radius);
+    return 2 * radius;
 }

@@ -8,6 +8,12 @@
 
 #include "gear/shaper_cutting.h"
 
+// Where the cut of an undercut tooth's rounding crosses the involute, walking back from the
+// transition toward the root: the fillet's roll angle there, found to the last bit. False
+// when the fillet does not stand outside the involute at the transition or never comes back
+// to it.
+bool ShaperUndercutCrossing(const ShaperCutting& c, double* filletRoll);
+
 // The form diameter dFf of the gear cut as c describes (accepted by CheckShaperCut); the
 // base diameter when an undercut rounding's cut never reaches the involute.
 double ShaperFormDiameter(const ShaperCutting& c);

@@ -5,8 +5,11 @@
 #include <random>
 
 #include "gear/fitted_flank.h"
+#include "gear/gear_cut.h"
 #include "gear/gear_data.h"
 #include "gear/parameter_check.h"
+#include "gear/shaper_form_circle.h"
+#include "gear/shaper_profile.h"
 #include "gear/tooth_profile.h"
 #include "tests/unit/flank_deviation.h"
 
@@ -188,6 +191,112 @@ TEST(FittedFlank, HoldsDownToTheLeastToleranceAndRefusesBelow) {
         ExpectSoundFlank(p, data, least);
         EXPECT_LE(LargestDeviation(p, data), least + 64 * DBL_EPSILON * data.tipDiameter);
     }
+}
+
+// The largest distance from the arcs of the exact flank of a shaper-cut gear: its fillet
+// and involute sampled densely by roll angle, each kept on its own side of the form circle
+// (a ring's fillet lies outside it), the involute on the branch that reaches the tip.
+double LargestShaperDeviation(const ShaperCutting& c) {
+    const double form = ShaperFormDiameter(c) / 2;
+    const double side = c.sense;  // +1: the fillet lies inside the form circle
+    auto nearest = [&](ModelPoint point) {
+        double d = HUGE_VAL;
+        for (int i = 0; i < flank.count; i++) {
+            d = std::fmin(d, DistanceToArc(flank.arc[i], point));
+        }
+        return d;
+    };
+    double worst = 0;
+    const int samples = 1500;
+    for (int i = 0; i <= samples; i++) {
+        const double roll = c.rollStart + i * (c.rollTransition - c.rollStart) / samples;
+        const ModelPoint point = ShaperFilletAt(c, roll).point;
+        if (side * (Radius(point) - form) <= 0) {
+            worst = std::fmax(worst, nearest(point));
+        }
+    }
+    // The involute leaves the base circle where the string is wound up.
+    const double fromBase = c.involuteStart - c.sense * c.pressureAngle;
+    const double from = c.transitionDistance < 0 ? fromBase : c.rollTransition;
+    for (int i = 0; i <= samples; i++) {
+        const double roll = from + i * (c.rollEnd - from) / samples;
+        const ModelPoint point = ShaperInvoluteAt(c, roll).point;
+        if (side * (Radius(point) - form) >= 0) {
+            worst = std::fmax(worst, nearest(point));
+        }
+    }
+    return worst;
+}
+
+// Seeded shaper-cut gears, external and rings, small cutters and large, undercut external
+// gears among them: the arcs run root to tip within the tolerance of the exact curves, joined
+// along one tangent but at an undercut corner, which lies on the form circle.
+TEST(FittedFlank, ShaperCutGearsAndRingsStayWithinTheTolerance) {
+    std::mt19937_64 random(20261207);
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    int fitted[2] = {};
+    int corners = 0;
+    double worst = 0;
+    for (int trial = 0; trial < 1500; trial++) {
+        const bool ring = trial % 2 == 1;
+        GearParameters p = DefaultGearParameters();
+        p.toothCount = static_cast<int>(ring ? uniform(30, 300) : uniform(6, 120));
+        p.module = std::exp(uniform(std::log(1e-3), std::log(1e3)));
+        p.pressureAngleDeg = uniform(14.5, 25);
+        p.profileShiftCoef = uniform(-0.5, 1.0);
+        p.addendumCoef = uniform(0.8, 1.2);
+        p.dedendumCoef = uniform(1.1, 1.4);
+        p.toolTipRadiusCoef = uniform(0, 0.4);
+        GearCut cut = DefaultShaperCut(ring);
+        cut.cutterTeeth = static_cast<int>(uniform(10, 80));
+        cut.cutterShiftCoef = uniform(-0.3, 0.5);
+        if (CheckGear(p, cut).rule != kRuleAccepted) {
+            continue;
+        }
+        SCOPED_TRACE(testing::Message()
+                     << (ring ? "ring" : "external") << " z=" << p.toothCount << " m=" << p.module
+                     << " a=" << p.pressureAngleDeg << " x=" << p.profileShiftCoef << " ha="
+                     << p.addendumCoef << " hf=" << p.dedendumCoef << " rho=" << p.toolTipRadiusCoef
+                     << " z0=" << cut.cutterTeeth << " x0=" << cut.cutterShiftCoef);
+        const ShaperSetup setup = ShaperSetupOf(p, cut);
+        const ShaperCutting c = ComputeShaperCutting(p, setup);
+        const double tolerance = (trial % 3 == 0 ? 1e-3 : 1e-4) * p.module;
+        ASSERT_TRUE(FitShaperFlank(p, setup, tolerance, &flank));
+        const ModelPoint root = ShaperFilletAt(c, c.rollStart).point;
+        const ModelPoint tip = ShaperInvoluteAt(c, c.rollEnd).point;
+        EXPECT_EQ(flank.arc[0].start.x, root.x);
+        EXPECT_EQ(flank.arc[0].start.y, root.y);
+        EXPECT_EQ(flank.arc[flank.count - 1].end.x, tip.x);
+        EXPECT_EQ(flank.arc[flank.count - 1].end.y, tip.y);
+        for (int i = 1; i < flank.count; i++) {
+            const double turn = AngleBetween(FittedArcEndDirection(flank.arc[i - 1]),
+                                             FittedArcStartDirection(flank.arc[i]));
+            if (i == flank.cornerArc) {
+                EXPECT_GT(turn, 1e-6);
+            } else {
+                ASSERT_LT(turn, 1e-6) << "join " << i;
+            }
+        }
+        EXPECT_EQ(flank.cornerArc > 0, c.transitionDistance < 0);
+        if (flank.cornerArc > 0) {
+            EXPECT_DOUBLE_EQ(2 * Radius(flank.arc[flank.cornerArc].start), ShaperFormDiameter(c));
+            corners++;
+        }
+        const double rounding = 64 * DBL_EPSILON * std::fmax(c.rootRadius, c.tipRadius);
+        const double deviation = LargestShaperDeviation(c);
+        ASSERT_LE(deviation, tolerance + rounding);
+        worst = std::fmax(worst, deviation / tolerance);
+        fitted[ring ? 1 : 0]++;
+    }
+    EXPECT_GT(fitted[0], 300);
+    EXPECT_GT(fitted[1], 300);
+    EXPECT_GT(corners, 20);
+    std::printf(
+        "%d external and %d ring gears, %d undercut: largest deviation %.4f of the "
+        "tolerance\n",
+        fitted[0], fitted[1], corners, worst);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include "gear/shaper_flank_curves.h"
+
+#include <cmath>
+
+#include "gear/circle_constants.h"
+#include "gear/shaper_form_circle.h"
+#include "gear/shaper_profile.h"
+
+static double SignOf(double v) {
+    return v < 0 ? -1 : 1;
+}
+
+// The direction of a derivative, kept within half a turn of middle.
+static double DirectionNear(ModelPoint derivative, double sign, double middle) {
+    const double angle = std::atan2(sign * derivative.y, sign * derivative.x);
+    return middle + std::remainder(angle - middle, kFullTurn);
+}
+
+static CurveSample FilletSample(const void* context, double t) {
+    const ShaperFlank& f = *static_cast<const ShaperFlank*>(context);
+    const double roll = f.filletSign * t;
+    const CurvePoint at = ShaperFilletAt(f.c, roll);
+    const ModelPoint point = roll == f.filletEnd ? f.join : at.point;
+    return {point, DirectionNear(at.derivative, f.filletSign, f.filletMiddle)};
+}
+
+static CurveSample InvoluteSample(const void* context, double t) {
+    const ShaperFlank& f = *static_cast<const ShaperFlank*>(context);
+    const double roll = f.involuteSign * t;
+    const CurvePoint at = ShaperInvoluteAt(f.c, roll);
+    const ModelPoint point = roll == f.involuteFrom ? f.join : at.point;
+    return {point, DirectionNear(at.derivative, f.involuteSign, f.involuteMiddle)};
+}
+
+// The involute's roll angle where it passes through radius on the branch that reaches the
+// tip: the string unwound from the base circle is sqrt(r^2/rb^2 - 1) long, in radians.
+static double InvoluteRollAt(const ShaperCutting& c, double radius) {
+    const double tipUnwound = c.rollEnd + c.sense * c.pressureAngle - c.involuteStart;
+    const double ratio = radius / c.baseRadius;
+    const double unwound = std::sqrt(std::fmax(ratio * ratio - 1, 0));
+    return c.involuteStart + SignOf(tipUnwound) * unwound - c.sense * c.pressureAngle;
+}
+
+bool ShaperFlankOf(const GearParameters& p, const ShaperSetup& setup, ShaperFlank* flank) {
+    ShaperFlank& f = *flank;
+    f.c = ComputeShaperCutting(p, setup);
+    const ShaperCutting& c = f.c;
+    f.filletEnd = c.rollTransition;
+    f.involuteFrom = c.rollTransition;
+    f.corner = false;
+    if (c.transitionDistance < 0) {
+        double crossing = 0;
+        if (!ShaperUndercutCrossing(c, &crossing)) {
+            return false;
+        }
+        const ModelPoint point = ShaperFilletAt(c, crossing).point;
+        f.filletEnd = crossing;
+        f.involuteFrom = InvoluteRollAt(c, std::hypot(point.x, point.y));
+        f.corner = true;
+    }
+    f.join = ShaperFilletAt(c, f.filletEnd).point;
+    f.filletSign = SignOf(f.filletEnd - c.rollStart);
+    f.involuteSign = SignOf(c.rollEnd - f.involuteFrom);
+    const CurvePoint filletMiddle = ShaperFilletAt(c, (c.rollStart + f.filletEnd) / 2);
+    const CurvePoint involuteMiddle = ShaperInvoluteAt(c, (f.involuteFrom + c.rollEnd) / 2);
+    f.filletMiddle = DirectionNear(filletMiddle.derivative, f.filletSign, 0);
+    f.involuteMiddle = DirectionNear(involuteMiddle.derivative, f.involuteSign, 0);
+    return true;
+}
+
+PlaneCurve ShaperFilletCurve(const ShaperFlank& flank) {
+    return {&flank, FilletSample, flank.filletSign * flank.c.rollStart,
+            flank.filletSign * flank.filletEnd};
+}
+
+PlaneCurve ShaperInvoluteCurve(const ShaperFlank& flank) {
+    return {&flank, InvoluteSample, flank.involuteSign * flank.involuteFrom,
+            flank.involuteSign * flank.c.rollEnd};
+}
