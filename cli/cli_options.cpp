@@ -289,8 +289,8 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request) {
     return ParseOptions(argc, argv, 2, request) && FinishCutRequest("--", &request->cut);
 }
 
-bool ResolveOutlineChoice(const CliRequest& request, OutlineChoice* choice) {
-    const GearParameters& p = request.parameters;
+bool ResolveOutlineChoice(const CliRequest& request, const GearParameters& p,
+                          OutlineChoice* choice) {
     *choice = DefaultOutlineChoice(p);
     choice->style = request.outline;
     if (request.tolerance == nullptr) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/cli_options.h"
+#include "cli/export_outcome.h"
 #include "cli/option_text.h"
 #include "cli/pair_command.h"
 #include "cli/problem_text.h"
@@ -23,21 +24,6 @@ static void PrintProfile(const GearGeometry& g, const ToothProfile& profile, int
     for (int i = 0; i <= last; i++) {
         printf("%d,%.17g,%.17g\n", i, profile.profileX[i], profile.profileY[i]);
     }
-}
-
-// Exit status 0 when the file was written, else 1 and one line on stderr.
-static int Reported(const char* fileName, const ExportResult& result) {
-    if (result.stage == kExportDone) {
-        return 0;
-    }
-    fprintf(stderr, "involute: cannot write ");
-    PrintEscaped(stderr, fileName);
-    if (result.stage == kExportNoTemporaryFile) {
-        fprintf(stderr, ": no temporary file could be created beside it\n");
-    } else {
-        fprintf(stderr, ": %s\n", result.error != 0 ? strerror(result.error) : "write failed");
-    }
-    return 1;
 }
 
 // Exit status 0 when all that was printed reached stdout, else 1 and one line on stderr:
@@ -83,15 +69,15 @@ static int RunInvolute(int argc, char** argv) {
         return FinishStandardOutput();
     }
     if (request.command == kCommandScript) {
-        return Reported(request.outputFile, ExportDrawingScript(request.outputFile, gear));
+        return ExportOutcome(request.outputFile, ExportDrawingScript(request.outputFile, gear));
     }
-    CadDrawing drawing = {&gear, DefaultOutlineChoice(gear.parameters)};
-    if (!ResolveOutlineChoice(request, &drawing.outline)) {
+    CadDrawing drawing = GearDrawing(gear, DefaultOutlineChoice(gear.parameters));
+    if (!ResolveOutlineChoice(request, gear.parameters, &drawing.outline)) {
         return 2;
     }
-    return Reported(request.outputFile, request.command == kCommandDxf
-                                            ? ExportDxfDrawing(request.outputFile, drawing)
-                                            : ExportSvgDrawing(request.outputFile, drawing));
+    return ExportOutcome(request.outputFile, request.command == kCommandDxf
+                                                 ? ExportDxfDrawing(request.outputFile, drawing)
+                                                 : ExportSvgDrawing(request.outputFile, drawing));
 }
 
 #ifdef _WIN32

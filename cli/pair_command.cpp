@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "cli/export_outcome.h"
 #include "cli/option_text.h"
+#include "formats/cad_export.h"
 #include "formats/pair_report_text.h"
 #include "ui/pair_message.h"
 
@@ -32,6 +34,17 @@ int RunPair(const CliRequest& request) {
         ComputeGearPair(request.parameters, request.cut.cut, request.pair.choice, &pair);
     if (problem.mate.rule != kRuleAccepted || problem.pair != kPairAccepted) {
         return Refused(request, problem);
+    }
+    if (request.command != kCommandPairReport) {
+        // Both gears as the outline choice draws them; the tolerance must suit both.
+        CadDrawing drawing = PairDrawing(pair, DefaultOutlineChoice(pair.gear.parameters));
+        if (!ResolveOutlineChoice(request, FitLimitingGear(drawing), &drawing.outline)) {
+            return 2;
+        }
+        const char* file = request.outputFile;
+        return ExportOutcome(file, request.command == kCommandPairDxf
+                                       ? ExportDxfDrawing(file, drawing)
+                                       : ExportSvgDrawing(file, drawing));
     }
     static char text[16384];
     if (request.pair.json) {

@@ -65,8 +65,29 @@ static void WriteCircle(OutputSink* sink, const char* kind, double radius) {
     PutText(sink, "/>\n");
 }
 
-static void WriteReferences(OutputSink* sink, const ReferenceCircles& c) {
-    PutText(sink, "<g class=\"reference\" fill=\"none\" stroke=\"gray\"");
+// Each gear's classes: a pair's mate has its own, so that either gear can be picked out.
+struct SvgClasses {
+    const char* reference;
+    const char* outline;
+    const char* rim;
+};
+
+static const SvgClasses kGearClasses[2] = {{"reference", "outline", "rim"},
+                                           {"mate-reference", "mate-outline", "mate-rim"}};
+
+// The circles and the cross about the origin, the group moved to the gear's centre.
+static void WriteReferences(OutputSink* sink, const Gear& gear, int which) {
+    const ReferenceCircles c = ReferenceCirclesOf(gear);
+    const ModelPoint centre = gear.placement.centre;
+    PutText(sink, "<g class=\"");
+    PutText(sink, kGearClasses[which].reference);
+    PutText(sink, "\"");
+    if (centre.x != 0 || centre.y != 0) {
+        PutText(sink, " transform=\"translate(");
+        PutPoint(sink, centre, 6);
+        PutText(sink, ")\"");
+    }
+    PutText(sink, " fill=\"none\" stroke=\"gray\"");
     PutAttribute(sink, "stroke-width", kReferenceStroke, "");
     PutText(sink, ">\n");
     WriteCircle(sink, "pitch", c.pitch);
@@ -82,6 +103,22 @@ static void WriteReferences(OutputSink* sink, const ReferenceCircles& c) {
     PutText(sink, " L ");
     PutPoint(sink, {0, c.centreMark}, 6);
     PutText(sink, "\"/>\n</g>\n");
+}
+
+// A ring's rim bounds the part as its outline does: drawn as the outline is.
+static void WriteRim(OutputSink* sink, const Gear& gear, int which) {
+    const double rim = ReferenceCirclesOf(gear).rim;
+    if (!(rim > 0)) {
+        return;
+    }
+    PutText(sink, "<circle class=\"");
+    PutText(sink, kGearClasses[which].rim);
+    PutText(sink, "\" fill=\"none\" stroke=\"black\"");
+    PutAttribute(sink, "stroke-width", kOutlineStroke, "");
+    PutAttribute(sink, "cx", gear.placement.centre.x, "");
+    PutAttribute(sink, "cy", -gear.placement.centre.y, "");
+    PutAttribute(sink, "r", rim, "");
+    PutText(sink, "/>\n");
 }
 
 // Decimals enough that rounding moves a point of the fitted outline by at most a hundredth
@@ -124,8 +161,10 @@ static int TeethPerPath(const FittedFlank& flank, const Gear& gear, int decimals
     return teeth < 1 ? 1 : static_cast<int>(teeth);
 }
 
-static void OpenOutlinePath(OutputSink* sink, ModelPoint start, int decimals) {
-    PutText(sink, "<path class=\"outline\" fill=\"none\" stroke=\"black\"");
+static void OpenOutlinePath(OutputSink* sink, const char* kind, ModelPoint start, int decimals) {
+    PutText(sink, "<path class=\"");
+    PutText(sink, kind);
+    PutText(sink, "\" fill=\"none\" stroke=\"black\"");
     PutAttribute(sink, "stroke-width", kOutlineStroke, "");
     PutText(sink, " d=\"\nM ");
     PutPoint(sink, start, decimals);
@@ -135,6 +174,7 @@ static void OpenOutlinePath(OutputSink* sink, ModelPoint start, int decimals) {
 struct SvgOutlineWalk {
     OutputSink* sink;
     const Gear* gear;
+    const char* kind;  // the paths' class
     int decimals;
     int teeth;
     int teethPerPath;
@@ -152,7 +192,7 @@ static void OnPiece(void* context, OutlinePiece kind, const FittedArc& arc) {
     OutputSink* sink = walk->sink;
     const GearGeometry& g = walk->gear->geometry;
     if (!walk->open) {
-        OpenOutlinePath(sink, arc.start, walk->decimals);
+        OpenOutlinePath(sink, walk->kind, arc.start, walk->decimals);
         walk->open = true;
     }
     if (kind == kFlankPiece && std::fabs(arc.bulge) <= 1e-10) {
@@ -183,34 +223,66 @@ static void OnPiece(void* context, OutlinePiece kind, const FittedArc& arc) {
     }
 }
 
-bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
+// The gear's outline: one closed path, or consecutive paths of whole teeth.
+static bool WriteOutline(OutputSink* sink, const Gear& gear, int which,
+                         const OutlineChoice& outline) {
+    // Large: static, as the fit's own storage is.
     static FittedFlank flank;
-    const Gear& gear = *drawing.gear;
-    if (!OutlineFlankOf(gear, drawing.outline, &flank)) {
+    if (!OutlineFlankOf(gear, outline, &flank)) {
         return false;
     }
-    const ReferenceCircles circles = ReferenceCirclesOf(gear.geometry);
-    // A twentieth of the tip radius around the gear, so no stroke touches the edge.
-    const double half = circles.tip * 1.05;
+    const int decimals = DecimalsFor(outline);
+    const int teeth = gear.geometry.drawnToothCount < 1 ? 1 : gear.geometry.drawnToothCount;
+    SvgOutlineWalk walk = {sink,     &gear, kGearClasses[which].outline,
+                           decimals, teeth, TeethPerPath(flank, gear, decimals),
+                           0,        false};
+    WalkArcOutline(flank, teeth, gear.placement, {&walk, OnPiece});
+    return true;
+}
+
+static void WriteLineOfAction(OutputSink* sink, const GearPair& pair) {
+    ModelPoint start;
+    ModelPoint end;
+    LineOfAction(pair, &start, &end);
+    PutText(sink, "<path class=\"line-of-action\" fill=\"none\" stroke=\"gray\"");
+    PutAttribute(sink, "stroke-width", kReferenceStroke, "");
+    PutText(sink, " d=\"M ");
+    PutPoint(sink, start, 6);
+    PutText(sink, " L ");
+    PutPoint(sink, end, 6);
+    PutText(sink, "\"/>\n");
+}
+
+bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
+    // A twentieth of each gear's radius around it, so no stroke touches the edge. The
+    // picture's y runs down.
+    const DrawingBounds box = DrawingBoundsOf(drawing, 1.05);
+    const double width = box.maxX - box.minX;
+    const double height = box.maxY - box.minY;
     PutText(sink, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     PutText(sink, "<svg xmlns=\"http://www.w3.org/2000/svg\"");
-    PutAttribute(sink, "width", 2 * half, "mm");
-    PutAttribute(sink, "height", 2 * half, "mm");
+    PutAttribute(sink, "width", width, "mm");
+    PutAttribute(sink, "height", height, "mm");
     PutText(sink, " viewBox=\"");
-    PutNumber(sink, -half);
+    PutNumber(sink, box.minX);
     PutText(sink, " ");
-    PutNumber(sink, -half);
+    PutNumber(sink, -box.maxY);
     PutText(sink, " ");
-    PutNumber(sink, 2 * half);
+    PutNumber(sink, width);
     PutText(sink, " ");
-    PutNumber(sink, 2 * half);
+    PutNumber(sink, height);
     PutText(sink, "\">\n");
-    WriteReferences(sink, circles);
-    const int decimals = DecimalsFor(drawing.outline);
-    const int teeth = gear.geometry.drawnToothCount < 1 ? 1 : gear.geometry.drawnToothCount;
-    SvgOutlineWalk walk = {sink, &gear, decimals, teeth, TeethPerPath(flank, gear, decimals),
-                           0,    false};
-    WalkArcOutline(flank, teeth, gear.placement, {&walk, OnPiece});
+    for (int which = 0; which < DrawnGearCount(drawing); which++) {
+        const Gear& gear = DrawnGear(drawing, which);
+        WriteReferences(sink, gear, which);
+        WriteRim(sink, gear, which);
+        if (!WriteOutline(sink, gear, which, drawing.outline)) {
+            return false;
+        }
+    }
+    if (drawing.pair != nullptr) {
+        WriteLineOfAction(sink, *drawing.pair);
+    }
     PutText(sink, "</svg>\n");
     return !sink->failed;
 }

@@ -18,12 +18,14 @@ struct DrawingFile {
 };
 
 // The outline as the settings say. A typed tolerance finer than the fit reaches for this
-// gear (typed for a smaller module) is refused before anything is asked or written.
-static void WriteDrawingFile(HWND window, const DrawingFile& file, const Gear& gear) {
-    const CadDrawing drawing = {&gear, OutlineChoiceFor(CurrentOutlineSetting(), gear.parameters)};
-    if (!OutlineToleranceAccepted(gear.parameters, drawing.outline.tolerance)) {
+// gear or its mate (typed for a smaller module) is refused before anything is asked or
+// written.
+static void WriteDrawingFile(HWND window, const DrawingFile& file, CadDrawing drawing) {
+    const GearParameters& limiting = FitLimitingGear(drawing);
+    drawing.outline = OutlineChoiceFor(CurrentOutlineSetting(), limiting);
+    if (!OutlineToleranceAccepted(limiting, drawing.outline.tolerance)) {
         char text[1024];
-        FormatToleranceRefusal(gear.parameters, programLanguage, text, sizeof text);
+        FormatToleranceRefusal(limiting, programLanguage, text, sizeof text);
         MessageBoxUtf8(window, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
         return;
     }
@@ -37,10 +39,20 @@ static void WriteDrawingFile(HWND window, const DrawingFile& file, const Gear& g
 
 void WriteDxfFile(HWND window, const Gear& gear) {
     static const DrawingFile dxf = {kTextDxfFilter, "dxf", "test.dxf", kDxfFile, ExportDxfDrawing};
-    WriteDrawingFile(window, dxf, gear);
+    WriteDrawingFile(window, dxf, GearDrawing(gear, OutlineChoice()));
 }
 
 void WriteSvgFile(HWND window, const Gear& gear) {
     static const DrawingFile svg = {kTextSvgFilter, "svg", "test.svg", kSvgFile, ExportSvgDrawing};
-    WriteDrawingFile(window, svg, gear);
+    WriteDrawingFile(window, svg, GearDrawing(gear, OutlineChoice()));
+}
+
+void WritePairDxfFile(HWND window, const GearPair& pair) {
+    static const DrawingFile dxf = {kTextDxfFilter, "dxf", "pair.dxf", kDxfFile, ExportDxfDrawing};
+    WriteDrawingFile(window, dxf, PairDrawing(pair, OutlineChoice()));
+}
+
+void WritePairSvgFile(HWND window, const GearPair& pair) {
+    static const DrawingFile svg = {kTextSvgFilter, "svg", "pair.svg", kSvgFile, ExportSvgDrawing};
+    WriteDrawingFile(window, svg, PairDrawing(pair, OutlineChoice()));
 }

@@ -141,6 +141,16 @@ static void OnCommand(HWND window, int command) {
         case IDM_MAKE_SVG:
             WriteSvgFile(window, currentGear);
             break;
+        case IDM_MAKE_PAIR_DXF:
+            if (PairReady()) {
+                WritePairDxfFile(window, programMate.pair);
+            }
+            break;
+        case IDM_MAKE_PAIR_SVG:
+            if (PairReady()) {
+                WritePairSvgFile(window, programMate.pair);
+            }
+            break;
         case IDM_OUTLINE_SETTINGS:
             EditOutlineSettings(window);
             break;

@@ -130,7 +130,7 @@ void ExportDxf(benchmark::State& state, OutlineStyle style) {
     const GearParameters p = LargestGear();
     static Gear gear;
     ComputeGear(p, &gear);
-    CadDrawing drawing = {&gear, DefaultOutlineChoice(p)};
+    CadDrawing drawing = GearDrawing(gear, DefaultOutlineChoice(p));
     drawing.outline.style = style;
     ScratchFolder folder("gear.dxf");
     for (auto _ : state) {

@@ -21,11 +21,16 @@ def check(passed, what):
         print("FAILED: " + what)
 
 
-# name, options, teeth, pitch, tip and root radius, undercut
+# name, options, teeth, pitch, tip and root radius, undercut, rim radius
 GEARS = [
-    ("default", [], 24, 24.0, 26.0, 21.5, False),
-    ("twelve", ["--teeth", "12"], 12, 12.0, 14.0, 9.5, True),
+    ("default", [], 24, 24.0, 26.0, 21.5, False, 0),
+    ("twelve", ["--teeth", "12"], 12, 12.0, 14.0, 9.5, True, 0),
+    # A ring cut by the default shaper (25 teeth): its tip circle inside, its root circle the
+    # cutter's tip circle 0.25 m beyond the rack's, its rim the root diameter and 4 m.
+    ("ring", ["--internal", "--teeth", "50"], 50, 50.0, 48.0, 52.5, False, 56.5),
 ]
+# The pair of the program's end-to-end test: the default gear and 48 teeth at a = 72.5.
+PAIR = ["--mate-teeth", "48", "--center-distance", "72.5"]
 POINTS_PER_FLANK = 51  # 20 fillet and 30 involute segments
 LARGEST = ["--teeth", "9999", "--involute-divisions", "100", "--fillet-divisions", "70"]
 
@@ -74,19 +79,23 @@ def check_tooth_joins(name, vertices, teeth, flank, undercut):
             return
 
 
-def check_dxf(path, name, teeth, pitch, tip, root, undercut, divided):
+def read_dxf(path, name):
     doc = ezdxf.readfile(path)
     check(doc.dxfversion == "AC1009", f"{name}: DXF R12, not {doc.dxfversion}")
     auditor = doc.audit()
     check(not auditor.has_errors and not auditor.has_fixes,
           f"{name}: audit clean: {[e.message for e in auditor.errors + auditor.fixes]}")
-    msp = doc.modelspace()
-    lines = msp.query("POLYLINE")
-    check(len(lines) == 1, f"{name}: one POLYLINE, found {len(lines)}")
+    return doc.modelspace()
+
+
+def check_dxf(msp, name, teeth, pitch, tip, root, undercut, divided, rim=0, prefix="",
+              centre=(0, 0)):
+    """The gear whose layers begin with prefix, about centre."""
+    lines = msp.query(f'POLYLINE[layer=="{prefix}OUTLINE"]')
+    check(len(lines) == 1, f"{name}: one POLYLINE on {prefix}OUTLINE, found {len(lines)}")
     if len(lines) != 1:
         return 0
     outline = lines[0]
-    check(outline.dxf.layer == "OUTLINE", f"{name}: outline on layer OUTLINE")
     check(outline.is_closed, f"{name}: the outline is closed")
     vertices = [(v.dxf.location[0], v.dxf.location[1], v.dxf.bulge) for v in outline.vertices]
     per_tooth = len(vertices) // teeth
@@ -109,14 +118,21 @@ def check_dxf(path, name, teeth, pitch, tip, root, undercut, divided):
             radius = arc_radius((x, y), (nx, ny), bulge)
             check(math.isclose(radius, expected, rel_tol=1e-9),
                   f"{name}: arc at vertex {i} has radius {radius}, not {expected}")
-            check(math.isclose(math.hypot(x, y), expected, rel_tol=1e-9),
+            check(math.isclose(math.dist((x, y), centre), expected, rel_tol=1e-9),
                   f"{name}: arc at vertex {i} is about the centre")
-    circles = {c.dxf.layer: c.dxf.radius for c in msp.query("CIRCLE")}
+    circles = {c.dxf.layer: c for c in msp.query("CIRCLE")}
     base = pitch * math.cos(math.radians(20))
-    for layer, radius in (("PITCH", pitch), ("TIP", tip), ("ROOT", root), ("BASE", base)):
-        check(math.isclose(circles.get(layer, 0), radius, rel_tol=1e-9),
-              f"{name}: {layer} circle of radius {radius}")
-    check(len(msp.query('LINE[layer=="CENTER"]')) == 2, f"{name}: centre cross of two lines")
+    for layer, radius in (("PITCH", pitch), ("TIP", tip), ("ROOT", root), ("BASE", base),
+                          ("RIM", rim)):
+        circle = circles.get(prefix + layer)
+        if radius == 0:
+            check(circle is None, f"{name}: no {layer} circle")
+            continue
+        check(circle is not None and math.isclose(circle.dxf.radius, radius, rel_tol=1e-9)
+              and math.dist((circle.dxf.center.x, circle.dxf.center.y), centre) < 1e-9,
+              f"{name}: {layer} circle of radius {radius} about {centre}")
+    check(len(msp.query(f'LINE[layer=="{prefix}CENTER"]')) == 2,
+          f"{name}: centre cross of two lines")
     return per_tooth
 
 
@@ -128,7 +144,7 @@ def outline_paths(path):
     return root, [p.get("d").split() for p in root.iter(NS + "path") if p.get("class") == "outline"]
 
 
-def check_svg(path, name, teeth, tip, per_tooth):
+def check_svg(path, name, teeth, tip, per_tooth, rim):
     root, paths = outline_paths(path)
     check(root.tag == NS + "svg", f"{name}: an svg element")
     check(root.get("width", "").endswith("mm"), f"{name}: width in mm")
@@ -143,7 +159,8 @@ def check_svg(path, name, teeth, tip, per_tooth):
     check(pieces == teeth * per_tooth, f"{name}: {teeth * per_tooth} pieces as in the DXF, {pieces}")
     check(words[1:3] == words[-3:-1], f"{name}: the last arc ends where the path began")
     classes = {c.get("class") for c in root.iter(NS + "circle")}
-    check(classes == {"pitch", "tip", "root", "base"}, f"{name}: the four circles: {classes}")
+    expected = {"pitch", "tip", "root", "base"} | ({"rim"} if rim else set())
+    check(classes == expected, f"{name}: the circles {expected}: {classes}")
 
 
 def check_split_svg(path, name):
@@ -180,10 +197,43 @@ def check_draws_teeth(path, name, involute_folder):
     check(share > 0.01, f"{name}: the teeth are drawn in black ({share:.4f} of the pixels)")
 
 
+def check_pair(involute, folder):
+    """Both gears in mesh, each on its own layers about its own centre, and the line of
+    action touching both base circles."""
+    path = f"{folder}/pair.dxf"
+    run = subprocess.run([involute, "pair", "dxf", *PAIR, "-o", path])
+    check(run.returncode == 0, "pair: involute pair dxf exits 0")
+    msp = read_dxf(path, "pair")
+    check_dxf(msp, "pair gear", 24, 24.0, 26.0, 21.5, False, False)
+    check_dxf(msp, "pair mate", 48, 48.0, 50.0, 45.5, False, False, prefix="MATE_",
+              centre=(72.5, 0))
+    lines = msp.query('LINE[layer=="LINE_OF_ACTION"]')
+    check(len(lines) == 1, "pair: one line of action")
+    if len(lines) == 1:
+        start, end = lines[0].dxf.start, lines[0].dxf.end
+        for centre, pitch in (((0, 0), 24.0), ((72.5, 0), 48.0)):
+            # The distance of the centre from the line, by the cross product.
+            dx, dy = end[0] - start[0], end[1] - start[1]
+            off = abs(dx * (centre[1] - start[1]) - dy * (centre[0] - start[0])) / math.hypot(dx, dy)
+            base = pitch * math.cos(math.radians(20))
+            check(math.isclose(off, base, rel_tol=1e-9),
+                  f"pair: the line of action touches the base circle about {centre}")
+    path = f"{folder}/pair.svg"
+    run = subprocess.run([involute, "pair", "svg", *PAIR, "-o", path])
+    check(run.returncode == 0, "pair: involute pair svg exits 0")
+    root = ElementTree.parse(path).getroot()
+    classes = [p.get("class") for p in root.iter(NS + "path")]
+    check(classes.count("outline") == 1 and classes.count("mate-outline") == 1
+          and classes.count("line-of-action") == 1, f"pair: both outlines in the SVG: {classes}")
+    groups = {g.get("class"): g.get("transform") for g in root.iter(NS + "g")}
+    check(groups.get("mate-reference") == "translate(72.500000 0.000000)",
+          f"pair: the mate's circles stand about its centre: {groups}")
+
+
 def main():
     involute = sys.argv[1]
     with tempfile.TemporaryDirectory() as folder:
-        for name, options, teeth, pitch, tip, root, undercut in GEARS:
+        for name, options, teeth, pitch, tip, root, undercut, rim in GEARS:
             for outline in ("fitted", "divided"):
                 label = f"{name} {outline}"
                 for kind in ("dxf", "svg"):
@@ -191,12 +241,14 @@ def main():
                     run = subprocess.run([involute, kind, *options, "--outline", outline,
                                           "-o", path])
                     check(run.returncode == 0, f"{label}: involute {kind} exits 0")
-                per_tooth = check_dxf(f"{folder}/{name}-{outline}.dxf", label, teeth, pitch, tip,
-                                      root, undercut, outline == "divided")
+                msp = read_dxf(f"{folder}/{name}-{outline}.dxf", label)
+                per_tooth = check_dxf(msp, label, teeth, pitch, tip, root, undercut,
+                                      outline == "divided", rim)
                 if name == "default" and outline == "fitted":
                     check(per_tooth <= 34, f"{label}: at most 34 entities a tooth, {per_tooth}")
                     print(f"default gear, fitted at 1e-4 m: {per_tooth} entities a tooth")
-                check_svg(f"{folder}/{name}-{outline}.svg", label, teeth, tip, per_tooth)
+                check_svg(f"{folder}/{name}-{outline}.svg", label, teeth, tip, per_tooth, rim)
+        check_pair(involute, folder)
         for outline in ("fitted", "divided"):
             name = f"largest-{outline}"
             path = f"{folder}/{name}.svg"

@@ -7,12 +7,6 @@
 
 namespace {
 
-// Windows' own caption of its Save As dialog, in Windows' language.
-std::string SaveAsCaption() {
-    return testLanguage == kKorean ? "다른 이름으로 저장" : "Save As";
-}
-const int kNameBox = 0x47c;  // the file name box of the common dialog (cmb13)
-
 std::string NoticeFor(ExportKind kind, const std::string& fileName) {
     char text[1300];
     FormatExportNotice(kind, fileName.c_str(), testLanguage, text, sizeof text);
@@ -23,9 +17,9 @@ std::string NoticeFor(ExportKind kind, const std::string& fileName) {
 HWND OpenSaveAs(const RunningProgram& program, WORD itemKey, const char* defaultName) {
     HWND dialog = OpenByMenu(program, 'A', itemKey, SaveAsCaption());
     if (dialog != nullptr) {
-        Check(ControlText(dialog, kNameBox) == defaultName, std::string("the name box shows ") +
-                                                                defaultName + ", not " +
-                                                                ControlText(dialog, kNameBox));
+        Check(ControlText(dialog, kSaveAsNameBox) == defaultName,
+              std::string("the name box shows ") + defaultName + ", not " +
+                  ControlText(dialog, kSaveAsNameBox));
     }
     return dialog;
 }
@@ -50,7 +44,7 @@ void TypedNameGetsTheSvgExtension(const E2eSetting& setting, const RunningProgra
         return;
     }
     TypeText("gear");
-    WaitUntil([&] { return ControlText(dialog, kNameBox) == "gear"; }, 5000);
+    WaitUntil([&] { return ControlText(dialog, kSaveAsNameBox) == "gear"; }, 5000);
     PressKey(VK_RETURN);
     const std::string file = setting.folder + "\\gear.svg";
     const std::string notice = AnswerBox(program, Say(kTextNoticeCaption));
@@ -66,7 +60,7 @@ void CancelWritesNothing(const E2eSetting& setting, const RunningProgram& progra
             return;
         }
         TypeText("cancelled");
-        WaitUntil([&] { return ControlText(dialog, kNameBox) == "cancelled"; }, 5000);
+        WaitUntil([&] { return ControlText(dialog, kSaveAsNameBox) == "cancelled"; }, 5000);
         PressKey(VK_ESCAPE);
         Check(WindowGone(dialog, 5000), "Esc closes the Save As dialog");
         Check(WaitForWindow(program, Say(kTextNoticeCaption), 500) == nullptr, "Cancel: no notice");
@@ -84,7 +78,7 @@ void MissingFolderIsReportedAsAFailure(const E2eSetting& setting, const RunningP
         return;
     }
     TypeText("no-such-folder\\gear");
-    WaitUntil([&] { return ControlText(dialog, kNameBox) == "no-such-folder\\gear"; }, 5000);
+    WaitUntil([&] { return ControlText(dialog, kSaveAsNameBox) == "no-such-folder\\gear"; }, 5000);
     PressKey(VK_RETURN);
     const std::string text = AnswerBox(program, Say(kTextErrorCaption));
     Check(text.find("DXF") != std::string::npos &&

@@ -89,6 +89,22 @@ std::string AnswerBox(const RunningProgram& program, const std::string& caption)
     return text;
 }
 
+std::string SaveAsCaption() {
+    return testLanguage == kKorean ? "다른 이름으로 저장" : "Save As";
+}
+
+std::string SaveDrawingAs(const RunningProgram& program, WORD itemKey, const std::string& name) {
+    HWND dialog = OpenByMenu(program, 'A', itemKey, SaveAsCaption());
+    if (dialog == nullptr) {
+        return "";
+    }
+    TypeText(name);
+    WaitUntil([&] { return ControlText(dialog, kSaveAsNameBox) == name; }, 5000);
+    PressKey(VK_RETURN);
+    Check(WindowGone(dialog, 5000), "Enter closes the Save As dialog");
+    return AnswerBox(program, Say(kTextNoticeCaption));
+}
+
 void ChooseView(const RunningProgram& program, WORD itemKey) {
     ChooseMenu(program, 'P', itemKey);
 }
@@ -150,32 +166,37 @@ int wmain(int argc, wchar_t** wideArguments) {
         argv[i] = Narrow(wideArguments[i]);
     }
     if (argc == 4 && argv[1] == "shots") {
-        const E2eSetting setting = {argv[2], ".", "", "", "", "", ""};
+        const E2eSetting setting = {argv[2], ".", "", "", "", "", "", "", ""};
         return TakeShots(setting, argv[3]);
     }
     if (argc == 4 && argv[1] == "timing") {
-        const E2eSetting setting = {argv[2], argv[3], "", "", "", "", ""};
+        const E2eSetting setting = {argv[2], argv[3], "", "", "", "", "", "", ""};
         return RunTiming(setting);
     }
-    if (argc != 10 || argv[1] != "test" || (argv[2] != "korean" && argv[2] != "english")) {
+    if (argc != 6 || argv[1] != "test" || (argv[2] != "korean" && argv[2] != "english")) {
         fprintf(stderr,
-                "usage: e2e_driver test korean|english PROGRAM FOLDER DEFAULT.scr TWELVE.scr "
-                "DEFAULT.dxf DEFAULT.svg DIVIDED.dxf\n"
+                "usage: e2e_driver test korean|english PROGRAM FOLDER EXPECTED\n"
                 "       e2e_driver shots PROGRAM OUTFOLDER\n"
-                "       e2e_driver timing PROGRAM FOLDER\n");
+                "       e2e_driver timing PROGRAM FOLDER\n"
+                "EXPECTED holds the involute tool's files the program's must equal: default.scr,\n"
+                "twelve.scr, default.dxf, default.svg, divided.dxf, pair.dxf and ring.dxf.\n");
         return 2;
     }
     testLanguage = argv[2] == "korean" ? kKorean : kEnglish;
+    const std::string expected = argv[5] + "\\";
     const E2eSetting setting = {argv[3],
                                 argv[4],
-                                ReadFileBytes(argv[5]),
-                                ReadFileBytes(argv[6]),
-                                ReadFileBytes(argv[7]),
-                                ReadFileBytes(argv[8]),
-                                ReadFileBytes(argv[9])};
+                                ReadFileBytes(expected + "default.scr"),
+                                ReadFileBytes(expected + "twelve.scr"),
+                                ReadFileBytes(expected + "default.dxf"),
+                                ReadFileBytes(expected + "default.svg"),
+                                ReadFileBytes(expected + "divided.dxf"),
+                                ReadFileBytes(expected + "pair.dxf"),
+                                ReadFileBytes(expected + "ring.dxf")};
     Check(!setting.defaultScript.empty() && !setting.twelveScript.empty(),
           "the expected scripts are there");
-    Check(!setting.defaultDxf.empty() && !setting.defaultSvg.empty() && !setting.dividedDxf.empty(),
+    Check(!setting.defaultDxf.empty() && !setting.defaultSvg.empty() &&
+              !setting.dividedDxf.empty() && !setting.pairDxf.empty() && !setting.ringDxf.empty(),
           "the expected drawings are there");
     // Every scenario under Korean; the pictures do not depend on the language, so under
     // English what does, then choosing the language. E2E_ONLY=name runs one group.

@@ -17,6 +17,8 @@ struct E2eSetting {
     std::string defaultDxf;     // involute dxf of the default gear
     std::string defaultSvg;     // involute svg of the default gear
     std::string dividedDxf;     // involute dxf --outline divided of the default gear
+    std::string pairDxf;        // involute pair dxf --mate-teeth 48 --center-distance 72.5
+    std::string ringDxf;        // involute dxf --internal --teeth 50
 };
 
 const COLORREF kWhite = RGB(255, 255, 255);
@@ -45,6 +47,14 @@ HWND OpenByMenu(const RunningProgram& program, WORD menuKey, WORD itemKey,
 
 // Waits for the message box with the caption, closes it by Enter and answers its text.
 std::string AnswerBox(const RunningProgram& program, const std::string& caption);
+
+// Windows' own caption of its Save As dialog, in Windows' language, and its file name box.
+std::string SaveAsCaption();
+const int kSaveAsNameBox = 0x47c;  // cmb13
+
+// Alt+A, the item's key, the name typed into the Save As dialog and Enter: the text of the
+// notice that follows.
+std::string SaveDrawingAs(const RunningProgram& program, WORD itemKey, const std::string& name);
 
 // Chooses Profile Draw and its item ('O' one tooth, 'T' whole gear); the picture is then
 // waited for by the caller's own expectation.

@@ -10,24 +10,10 @@
 namespace {
 
 const char kFolder[] = "기어 도면";
-const int kSaveAsNameBox = 0x47c;  // the file name box of the common dialog (cmb13)
-
 std::string NoticeFor(ExportKind kind, const std::string& fileName, Language language) {
     char text[4096];
     FormatExportNotice(kind, fileName.c_str(), language, text, sizeof text);
     return text;
-}
-
-// Alt+A, the item's key, a name typed into the Save As dialog: the file's notice.
-void SaveDrawingAs(const RunningProgram& program, WORD itemKey, const std::string& name) {
-    HWND dialog = OpenByMenu(program, 'A', itemKey, "Save As");
-    if (dialog == nullptr) {
-        return;
-    }
-    TypeText(name);
-    WaitUntil([&] { return ControlText(dialog, kSaveAsNameBox) == name; }, 5000);
-    PressKey(VK_RETURN);
-    WindowGone(dialog, 5000);
 }
 
 void FilesGoIntoAFolderWithAKoreanName(const E2eSetting& setting) {
@@ -49,15 +35,13 @@ void FilesGoIntoAFolderWithAKoreanName(const E2eSetting& setting) {
     Check(ReadFileBytes(folder + "\\톱니.scr") == setting.defaultScript,
           "the script in '기어 도면' is byte for byte the native tool's");
 
-    SaveDrawingAs(program, 'D', base);
     const std::string dxf = folder + "\\톱니.dxf";
-    Check(AnswerBox(program, Say(kTextNoticeCaption)) == NoticeFor(kDxfFile, dxf, kEnglish),
+    Check(SaveDrawingAs(program, 'D', base) == NoticeFor(kDxfFile, dxf, kEnglish),
           "the DXF notice names " + dxf);
     Check(ReadFileBytes(dxf) == setting.defaultDxf,
           "the DXF in '기어 도면' is byte for byte the native tool's");
-    SaveDrawingAs(program, 'V', base);
     const std::string svg = folder + "\\톱니.svg";
-    Check(AnswerBox(program, Say(kTextNoticeCaption)) == NoticeFor(kSvgFile, svg, kEnglish),
+    Check(SaveDrawingAs(program, 'V', base) == NoticeFor(kSvgFile, svg, kEnglish),
           "the SVG notice names " + svg);
     Check(ReadFileBytes(svg) == setting.defaultSvg,
           "the SVG in '기어 도면' is byte for byte the native tool's");

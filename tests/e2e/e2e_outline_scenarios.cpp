@@ -10,12 +10,6 @@
 
 namespace {
 
-// Windows' own caption of its Save As dialog, in Windows' language.
-std::string SaveAsCaption() {
-    return testLanguage == kKorean ? "다른 이름으로 저장" : "Save As";
-}
-const int kNameBox = 0x47c;  // the file name box of the common dialog (cmb13)
-
 HWND OpenOutlineSettings(const RunningProgram& program) {
     return OpenByMenu(program, 'A', 'O', Say(kTextOutlineSettingsCaption));
 }
@@ -48,14 +42,7 @@ void RefusesABadTolerance(const RunningProgram& program, HWND dialog) {
 }
 
 void DividedDxfIsTheToolsBytes(const E2eSetting& setting, const RunningProgram& program) {
-    HWND dialog = OpenByMenu(program, 'A', 'D', SaveAsCaption());
-    if (dialog == nullptr) {
-        return;
-    }
-    TypeText("divided");
-    WaitUntil([&] { return ControlText(dialog, kNameBox) == "divided"; }, 5000);
-    PressKey(VK_RETURN);
-    AnswerBox(program, Say(kTextNoticeCaption));
+    SaveDrawingAs(program, 'D', "divided");
     Check(ReadFileBytes(setting.folder + "\\divided.dxf") == setting.dividedDxf,
           "divided.dxf is byte for byte the tool's --outline divided DXF");
 }

@@ -1,10 +1,12 @@
 // The mating gear as a person uses it: no mate yet, the dialog sets one and refuses a centre
-// distance that would make the teeth collide, the pair views draw and roll, the gear data
-// gains the mate's and the pair's pages.
+// distance that would make the teeth collide, the pair views draw and roll, the pair's DXF
+// is written, the gear data gains the mate's and the pair's pages; a ring's DXF, and the
+// ring with its pinion.
 #include <cstdio>
 #include <string>
 
 #include "formats/pair_report_text.h"
+#include "ui/export_message.h"
 #include "tests/e2e/e2e_driver.h"
 #include "ui/pair_message.h"
 #include "ui/resource.h"
@@ -100,6 +102,17 @@ void ThePairViewDrawsBothGearsAndRolls(const RunningProgram& program) {
           "the Mesh Zone view draws the meshing teeth and the path of contact");
 }
 
+// Both gears in mesh, as the view stands them at the start, through Make Pair DXF File: the
+// very file the tool writes for the pair.
+void ThePairDxfIsTheToolsBytes(const E2eSetting& setting, const RunningProgram& program) {
+    const std::string file = setting.folder + "\\pair.dxf";
+    char notice[1300];
+    FormatExportNotice(kDxfFile, file.c_str(), testLanguage, notice, sizeof notice);
+    Check(SaveDrawingAs(program, 'P', "pair") == notice, "the notice names " + file);
+    Check(ReadFileBytes(file) == setting.pairDxf,
+          "pair.dxf is byte for byte the tool's pair dxf --mate-teeth 48 --center-distance 72.5");
+}
+
 void TheGearDataHasThePairsPage(const RunningProgram& program) {
     HWND dialog = OpenByMenu(program, 'R', 0, Say(kTextGearReportCaption));
     if (dialog == nullptr) {
@@ -122,9 +135,12 @@ void TheGearDataHasThePairsPage(const RunningProgram& program) {
 
 // A ring of 50 teeth as the current gear with the default external pinion: the pinion
 // stands inside, and the pair rolls.
-void AnInternalPairRolls(const RunningProgram& program) {
+void AnInternalPairRolls(const E2eSetting& setting, const RunningProgram& program) {
     EnterGear(program, "50", "2");
     ChooseRingCut(program);
+    SaveDrawingAs(program, 'D', "ring");
+    Check(ReadFileBytes(setting.folder + "\\ring.dxf") == setting.ringDxf,
+          "the ring's DXF through the menu is byte for byte the tool's dxf --internal --teeth 50");
     HWND dialog = OpenByMenu(program, 'M', 0, Say(kTextMateCaption));
     if (dialog == nullptr) {
         return;
@@ -169,7 +185,8 @@ void RunPairScenarios(const E2eSetting& setting) {
     WithoutAMateTheViewsSaySo(program);
     TheDialogSetsAMateAndRefusesACollision(program);
     ThePairViewDrawsBothGearsAndRolls(program);
+    ThePairDxfIsTheToolsBytes(setting, program);
     TheGearDataHasThePairsPage(program);
-    AnInternalPairRolls(program);
+    AnInternalPairRolls(setting, program);
     StopProgram(&program);
 }

@@ -157,7 +157,7 @@ TEST(CadOutline, WrittenFilesFollowTheExactFlankWithinTheTolerance) {
                      << " hf=" << p.dedendumCoef << " rho=" << p.toolTipRadiusCoef);
         ComputeGear(p, &gear);
         const double tolerance = tolerances[gears % 4] * p.module;
-        const CadDrawing drawing = {&gear, {kOutlineFitted, tolerance}};
+        const CadDrawing drawing = GearDrawing(gear, {kOutlineFitted, tolerance});
         GearData data;
         ComputeGearData(p, 0, 0, &data);
         const double rounding = 64 * DBL_EPSILON * data.tipDiameter;
@@ -228,7 +228,7 @@ TEST(CadOutline, SvgStrokesTheSameWidthAtEverySize) {
         GearParameters p = DefaultGearParameters();
         p.module = module;
         ComputeGear(p, &gear);
-        const std::string svg = FileOf(WriteSvgDrawing, {&gear, DefaultOutlineChoice(p)});
+        const std::string svg = FileOf(WriteSvgDrawing, GearDrawing(gear, DefaultOutlineChoice(p)));
         EXPECT_NE(svg.find("<path class=\"outline\" fill=\"none\" stroke=\"black\" "
                            "stroke-width=\"0.100000\""),
                   std::string::npos)
