@@ -43,11 +43,12 @@ void PrintUsage() {
         "         measurements, undercut and warnings; lengths with four decimals\n"
         "dxf      writes the gear as a DXF R12 drawing: one closed outline, undercut loop\n"
         "         cut off, its flanks fitted arcs or the script's chords, and the\n"
-        "         reference circles (CR LF line ends)\n"
+        "         reference circles; a ring's rim too (CR LF line ends)\n"
         "svg      writes the same outline and circles as an SVG picture in millimetres\n"
-        "pair     the gear with its mate, cut by the same cutter: the pair's data (centre\n"
-        "         distance, backlash, contact, interference checked on the cut teeth), or\n"
-        "         both gears in mesh as a DXF drawing or SVG picture (pair.dxf, pair.svg)\n"
+        "pair     the gear with its mate (module, pressure angle, addendum, dedendum and\n"
+        "         cutter tip radius shared): the pair's data (centre distance, backlash,\n"
+        "         contact, interference checked on the cut teeth), or both gears in mesh\n"
+        "         as a DXF drawing or SVG picture\n"
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
@@ -61,7 +62,7 @@ void PrintUsage() {
         }
     }
     printf("  %-22s %s\n", "-o FILE",
-           "file to write (script, dxf, svg) [test.scr, test.dxf, test.svg]");
+           "file to write [test.scr, test.dxf, test.svg; pair: pair.dxf, pair.svg]");
     PrintCutOptions();
     printf(
         "  --outline KIND         (dxf, svg) fitted: the flanks as circular arcs within the\n"

@@ -60,7 +60,7 @@ int ParsePairOption(int argc, char** argv, int at, PairRequest* request) {
 
 void PrintPairOptions() {
     printf(
-        "  --mate-teeth N         (pair) the mate's number of teeth, cut by the same cutter\n"
+        "  --mate-teeth N         (pair) the mate's number of teeth\n"
         "  --mate-shift X         (pair) the mate's profile shift coefficient [0]\n"
         "  --center-distance A    (pair) the centre distance in drawing units [the tight mesh]\n"
         "  --shorten-tips         (pair) cut both tips down to keep the standard root clearance\n"
