@@ -49,6 +49,21 @@ TEST(InternalPair, TrochoidInterferenceShowsOnTheCutTeeth) {
     EXPECT_FALSE(pair.check.interference);
 }
 
+// A standard 40/50 pair of module 1 with a full-depth rack-cut pinion: no involute
+// interference by the base-circle test, yet the ring's tip begins contact below the pinion's
+// form circle, on its fillet, and the cut teeth overlap there.
+TEST(InternalPair, RingTipOnTheRackCutPinionsFilletShowsOnFormCircleAndTeeth) {
+    static GearPair pair;
+    ASSERT_EQ(InsideRing(40, 50, 0, &pair).pair, kPairAccepted);
+    EXPECT_FALSE(pair.data.interference.involute);
+    const PairSide& pinion = PairSideOf(pair, 0);
+    EXPECT_LT(pinion.activeProfileStart, pinion.formDiameter);
+    EXPECT_LT(pair.data.usableContactRatio, pair.data.contactRatio);
+    EXPECT_TRUE(pair.check.interference);
+    EXPECT_LT(2 * pair.check.gearRadius, pinion.formDiameter);
+    EXPECT_NEAR(2 * pair.check.mateRadius, PairSideOf(pair, 1).tipDiameter, 0.1);
+}
+
 // The ring as the current gear: the same pair, the values named for the ring first and the
 // ring standing about the origin with its pinion at (a, 0).
 TEST(InternalPair, ARingAsTheCurrentGearKeepsThePairAndStandsAtTheOrigin) {
