@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gear/shaper_profile.h"
+#include "gear/sign_change.h"
 
 // How far the fillet's point at this roll lies beyond the involute on its circle, as an
 // angle: positive where the rounding leaves the involute standing, negative where it cuts
@@ -20,38 +21,15 @@ static double FilletBeyondInvolute(const ShaperCutting& c, double roll, double* 
     return atan2(-fillet.x, fillet.y) - involute;
 }
 
+static double Beyond(const void* context, double roll) {
+    double radius = 0;
+    return FilletBeyondInvolute(*static_cast<const ShaperCutting*>(context), roll, &radius);
+}
+
 bool ShaperUndercutCrossing(const ShaperCutting& c, double* filletRoll) {
     // At the transition the fillet touches the involute's undercut branch, outside the
     // involute; walking back toward the root it crosses the involute once.
-    double radius = 0;
-    double outside = c.rollTransition;
-    if (!(FilletBeyondInvolute(c, outside, &radius) > 0)) {
-        return false;
-    }
-    const int samples = 256;
-    for (int i = 1; i <= samples; i++) {
-        const double roll = c.rollTransition + i * (c.rollStart - c.rollTransition) / samples;
-        if (FilletBeyondInvolute(c, roll, &radius) > 0) {
-            outside = roll;
-            continue;
-        }
-        // Halve the step between the last outside and this inside roll to the last bit.
-        double inside = roll;
-        for (int step = 0; step < 200; step++) {
-            const double middle = (outside + inside) / 2;
-            if (middle == outside || middle == inside) {
-                break;
-            }
-            if (FilletBeyondInvolute(c, middle, &radius) > 0) {
-                outside = middle;
-            } else {
-                inside = middle;
-            }
-        }
-        *filletRoll = outside;
-        return true;
-    }
-    return false;
+    return LastPositiveBefore({&c, Beyond}, c.rollTransition, c.rollStart, 256, filletRoll);
 }
 
 double ShaperFormDiameter(const ShaperCutting& c) {
