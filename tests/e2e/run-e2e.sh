@@ -46,8 +46,9 @@ killed_export_leaves_only_the_old_file() {
   local folder="$work/killed" tool waited caught=
   mkdir -p "$folder"
   printf 'the only copy' >"$folder/gear.dxf"
+  # The largest gear's chords: a file of some 300 MB, seconds of writing to catch it in.
   (cd "$folder" && exec wine "$build/involute.exe" dxf --teeth 9999 --involute-divisions 100 \
-    --fillet-divisions 70 -o gear.dxf) &
+    --fillet-divisions 70 --outline divided -o gear.dxf) &
   tool=$!
   for waited in $(seq 1 6000); do
     caught=$(find "$folder" -name '.~*' -size +0 | head -n 1)
