@@ -45,10 +45,10 @@ void PrintUsage() {
         "         cut off, its flanks fitted arcs or the script's chords, and the\n"
         "         reference circles; a ring's rim too (CR LF line ends)\n"
         "svg      writes the same outline and circles as an SVG picture in millimetres\n"
-        "pair     the gear with its mate (module, pressure angle, addendum, dedendum and\n"
-        "         cutter tip radius shared): the pair's data (centre distance, backlash,\n"
-        "         contact, interference checked on the cut teeth), or both gears in mesh\n"
-        "         as a DXF drawing or SVG picture\n"
+        "pair     the gear with its mate (module, pressure angle, addendum, dedendum,\n"
+        "         cutter tip radius and divisions shared): the pair's data (centre distance,\n"
+        "         backlash, contact, interference checked on the cut teeth), or both gears\n"
+        "         in mesh as a DXF drawing or SVG picture\n"
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
@@ -65,12 +65,13 @@ void PrintUsage() {
            "file to write [test.scr, test.dxf, test.svg; pair: pair.dxf, pair.svg]");
     PrintCutOptions();
     printf(
-        "  --outline KIND         (dxf, svg) fitted: the flanks as circular arcs within the\n"
-        "                         tolerance of the true tooth; divided: the script's chords\n"
-        "                         [fitted]\n"
-        "  --tolerance T          (dxf, svg) in drawing units: how far the arcs may stray\n"
-        "                         from the true flank; divided: how close two points may\n"
-        "                         lie before they merge [1e-4 * module]\n");
+        "  --outline KIND         (dxf, svg, pair dxf|svg) fitted: the flanks as circular\n"
+        "                         arcs within the tolerance of the true tooth; divided:\n"
+        "                         the script's chords [fitted]\n"
+        "  --tolerance T          (dxf, svg, pair dxf|svg) in drawing units: how far the\n"
+        "                         arcs may stray from the true flank; divided: how close\n"
+        "                         two points may lie before they merge; at most 0.01 *\n"
+        "                         module [1e-4 * module]\n");
     PrintReportOptions();
     PrintPairOptions();
     printf(
@@ -245,6 +246,10 @@ static bool ParsePairCommand(int argc, char** argv, CliRequest* request) {
         fprintf(stderr, "involute: pair needs %s (see involute --help)\n", kMateTeethOption);
         return false;
     }
+    if (request->pair.json && request->command != kCommandPairReport) {
+        fprintf(stderr, "involute: --json is for pair report only (see involute --help)\n");
+        return false;
+    }
     return true;
 }
 
@@ -303,8 +308,8 @@ bool ResolveOutlineChoice(const CliRequest& request, const GearParameters& p,
         return true;
     }
     char line[400];
-    FormatFieldText(kTextRuleOutlineTolerance, kEnglish, "--tolerance", LeastFitTolerance(p), 0,
-                    line, sizeof line);
+    FormatFieldText(kTextRuleOutlineTolerance, kEnglish, "--tolerance", LeastFitTolerance(p),
+                    CoarsestFitTolerance(p), line, sizeof line);
     fprintf(stderr, "involute: %s\n", line);
     return false;
 }

@@ -41,9 +41,9 @@ bool ParseCommandLine(int argc, char** argv, CliRequest* request);
 
 void PrintUsage();
 
-// The outline the dxf and svg commands draw for gear p (accepted by CheckGearParameters;
+// The outline the dxf and svg commands draw for gear p (accepted by CheckGear;
 // for a pair, the gear whose fit limits the tolerance): the tolerance given, else the
-// default. On a tolerance that is not a number or below what the fit reaches writes one
+// default. On a tolerance that is not a number or outside what the fit reaches writes one
 // line on stderr and returns false.
 bool ResolveOutlineChoice(const CliRequest& request, const GearParameters& p,
                           OutlineChoice* choice);

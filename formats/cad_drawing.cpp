@@ -39,8 +39,8 @@ ReferenceCircles ReferenceCirclesOf(const Gear& gear) {
     circles.tip = g.tipRadius;
     circles.root = g.rootRadius;
     circles.base = g.pitchRadius * cos(g.pressureAngleRad);
-    // A quarter of the root radius: the cross stays inside the gear's body at any size (a
-    // ring's body lies outside its root circle, its bore is open).
+    // A quarter of the root radius: on an external gear the cross stays inside its body at
+    // any size; a ring's bore is open, and its cross marks the centre in the same size.
     circles.centreMark = g.rootRadius / 4;
     circles.rim = IsRing(gear) ? gear.cut.rimDiameter / 2 : 0;
     circles.outermost = std::fmax(std::fmax(circles.tip, circles.root), circles.rim);

@@ -65,6 +65,17 @@ static void WriteCircle(OutputSink* sink, const char* kind, double radius) {
     PutText(sink, "/>\n");
 }
 
+// Decimals enough that rounding moves a point of the fitted outline by at most a hundredth
+// of the tolerance (half a unit of the last place, in both coordinates), never fewer than
+// the six of the division outline, which prints the script's points.
+static int DecimalsFor(const OutlineChoice& choice) {
+    if (choice.style == kOutlineDivided) {
+        return 6;
+    }
+    const int needed = static_cast<int>(std::ceil(std::log10(100 * 0.7072 / choice.tolerance)));
+    return needed < 6 ? 6 : (needed > 30 ? 30 : needed);
+}
+
 // Each gear's classes: a pair's mate has its own, so that either gear can be picked out.
 struct SvgClasses {
     const char* reference;
@@ -76,7 +87,7 @@ static const SvgClasses kGearClasses[2] = {{"reference", "outline", "rim"},
                                            {"mate-reference", "mate-outline", "mate-rim"}};
 
 // The circles and the cross about the origin, the group moved to the gear's centre.
-static void WriteReferences(OutputSink* sink, const Gear& gear, int which) {
+static void WriteReferences(OutputSink* sink, const Gear& gear, int which, int decimals) {
     const ReferenceCircles c = ReferenceCirclesOf(gear);
     const ModelPoint centre = gear.placement.centre;
     PutText(sink, "<g class=\"");
@@ -84,7 +95,7 @@ static void WriteReferences(OutputSink* sink, const Gear& gear, int which) {
     PutText(sink, "\"");
     if (centre.x != 0 || centre.y != 0) {
         PutText(sink, " transform=\"translate(");
-        PutPoint(sink, centre, 6);
+        PutPoint(sink, centre, decimals);
         PutText(sink, ")\"");
     }
     PutText(sink, " fill=\"none\" stroke=\"gray\"");
@@ -106,7 +117,7 @@ static void WriteReferences(OutputSink* sink, const Gear& gear, int which) {
 }
 
 // A ring's rim bounds the part as its outline does: drawn as the outline is.
-static void WriteRim(OutputSink* sink, const Gear& gear, int which) {
+static void WriteRim(OutputSink* sink, const Gear& gear, int which, int decimals) {
     const double rim = ReferenceCirclesOf(gear).rim;
     if (!(rim > 0)) {
         return;
@@ -115,21 +126,14 @@ static void WriteRim(OutputSink* sink, const Gear& gear, int which) {
     PutText(sink, kGearClasses[which].rim);
     PutText(sink, "\" fill=\"none\" stroke=\"black\"");
     PutAttribute(sink, "stroke-width", kOutlineStroke, "");
-    PutAttribute(sink, "cx", gear.placement.centre.x, "");
-    PutAttribute(sink, "cy", -gear.placement.centre.y, "");
-    PutAttribute(sink, "r", rim, "");
-    PutText(sink, "/>\n");
-}
-
-// Decimals enough that rounding moves a point of the fitted outline by at most a hundredth
-// of the tolerance (half a unit of the last place, in both coordinates), never fewer than
-// the six of the division outline, which prints the script's points.
-static int DecimalsFor(const OutlineChoice& choice) {
-    if (choice.style == kOutlineDivided) {
-        return 6;
-    }
-    const int needed = static_cast<int>(std::ceil(std::log10(100 * 0.7072 / choice.tolerance)));
-    return needed < 6 ? 6 : (needed > 30 ? 30 : needed);
+    const ModelPoint c = gear.placement.centre;
+    PutText(sink, " cx=\"");
+    PutDecimals(sink, c.x, decimals);
+    PutText(sink, "\" cy=\"");
+    PutDecimals(sink, -c.y, decimals);
+    PutText(sink, "\" r=\"");
+    PutDecimals(sink, rim, decimals);
+    PutText(sink, "\"/>\n");
 }
 
 // Digits in the whole part of a number at most v.
@@ -145,7 +149,9 @@ static int WholeDigits(double v) {
 // number as long as the largest magnitude the outline prints; at least one.
 static int TeethPerPath(const FittedFlank& flank, const Gear& gear, int decimals) {
     const GearPlacement& at = gear.placement;
-    double largest = gear.geometry.tipRadius + std::fabs(at.centre.x) + std::fabs(at.centre.y);
+    // A ring's gap arcs run on its root circle, outside its tip circle.
+    const double radius = std::fmax(gear.geometry.tipRadius, gear.geometry.rootRadius);
+    double largest = radius + std::fabs(at.centre.x) + std::fabs(at.centre.y);
     for (int i = 0; i < flank.count; i++) {
         if (flank.arc[i].bulge != 0) {
             largest = std::fmax(largest, FittedArcRadius(flank.arc[i]));
@@ -274,8 +280,10 @@ bool WriteSvgDrawing(OutputSink* sink, const CadDrawing& drawing) {
     PutText(sink, "\">\n");
     for (int which = 0; which < DrawnGearCount(drawing); which++) {
         const Gear& gear = DrawnGear(drawing, which);
-        WriteReferences(sink, gear, which);
-        WriteRim(sink, gear, which);
+        // Where a gear stands and its rim are cut as its outline is: as many decimals.
+        const int decimals = DecimalsFor(drawing.outline);
+        WriteReferences(sink, gear, which, decimals);
+        WriteRim(sink, gear, which, decimals);
         if (!WriteOutline(sink, gear, which, drawing.outline)) {
             return false;
         }

@@ -25,7 +25,7 @@ struct FittedFlank {
 
 // The least tolerance, in drawing units, that the fit reaches for gear p in double
 // precision: a billionth of the module, more for a tip radius past 8800 modules.
-// FitRackFlank refuses a smaller one.
+// Both fits refuse a smaller one.
 double LeastFitTolerance(const GearParameters& p);
 
 // Fits the flank made of fillet, root to transition, and involute, transition to tip, within
@@ -34,7 +34,7 @@ double LeastFitTolerance(const GearParameters& p);
 bool FitFlankCurves(const PlaneCurve& fillet, const PlaneCurve& involute, bool corner,
                     double tolerance, FittedFlank* flank);
 
-// Fits the flank of gear p (accepted by CheckGearParameters) within tolerance. False when
+// Fits the flank of gear p (accepted by CheckGear, cut by the rack) within tolerance. False when
 // the tolerance is below LeastFitTolerance(p) or the flank would need more arcs than the
 // capacity.
 bool FitRackFlank(const GearParameters& p, double tolerance, FittedFlank* flank);

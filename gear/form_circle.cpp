@@ -9,8 +9,8 @@ static double AngleFromCentreLine(const ModelPoint& point) {
     return atan2(-point.x, point.y);
 }
 
-double FilletBeyondInvolute(const GearParameters& p, double alpha, const GeneratingMotion& g,
-                            double theta, double* radius, double* involuteTheta) {
+double RackFilletBeyondInvolute(const GearParameters& p, double alpha, const GeneratingMotion& g,
+                                double theta, double* radius, double* involuteTheta) {
     const ModelPoint fillet = FilletPointAt(p, g, theta);
     *radius = hypot(fillet.x, fillet.y);
     const double z = p.toothCount;
@@ -38,7 +38,7 @@ static double Beyond(const void* context, double theta) {
     const RackCrossing& c = *static_cast<const RackCrossing*>(context);
     double radius = 0;
     double involuteTheta = 0;
-    return FilletBeyondInvolute(*c.p, c.alpha, *c.g, theta, &radius, &involuteTheta);
+    return RackFilletBeyondInvolute(*c.p, c.alpha, *c.g, theta, &radius, &involuteTheta);
 }
 
 bool RackUndercutCrossing(const GearParameters& p, double alpha, const GeneratingMotion& g,
@@ -55,13 +55,13 @@ double UndercutFormDiameter(const GearParameters& p, double alpha) {
     double involuteTheta = 0;
     // Inside the involute at the transition already, or no involute there: the fillet's
     // own radius there.
-    if (!(FilletBeyondInvolute(p, alpha, g, g.thetaTransition, &radius, &involuteTheta) > 0)) {
+    if (!(RackFilletBeyondInvolute(p, alpha, g, g.thetaTransition, &radius, &involuteTheta) > 0)) {
         return 2 * radius;
     }
     double theta = 0;
     if (!RackUndercutCrossing(p, alpha, g, &theta)) {
         return p.toothCount * p.module * cos(alpha);
     }
-    FilletBeyondInvolute(p, alpha, g, theta, &radius, &involuteTheta);
+    RackFilletBeyondInvolute(p, alpha, g, theta, &radius, &involuteTheta);
     return 2 * radius;
 }

@@ -10,8 +10,8 @@
 // cuts into it or where there is no involute (inside the base circle). Also the point's
 // radius and the involute's roll angle on that circle, on its branch rising from the base
 // circle (left as it was inside the base circle).
-double FilletBeyondInvolute(const GearParameters& p, double alpha, const GeneratingMotion& g,
-                            double theta, double* radius, double* involuteTheta);
+double RackFilletBeyondInvolute(const GearParameters& p, double alpha, const GeneratingMotion& g,
+                                double theta, double* radius, double* involuteTheta);
 
 // Where the cut of the rounding of an undercut tooth crosses the involute, walking back from
 // the transition toward the root: the fillet's roll angle there, to the last bit. False when

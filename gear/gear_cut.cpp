@@ -53,6 +53,8 @@ static ParameterProblem FromShaper(const ShaperProblem& problem, bool ring) {
                                       kFieldToothCount, limit);
         case kShaperRimInsideRoot:
             return ParameterProblemOf(kRuleRimInsideRoot, kFieldRimDiameter, limit);
+        case kShaperRimTooLarge:
+            return ParameterProblemOf(kRuleRimTooLarge, kFieldRimDiameter, limit);
     }
     return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
 }

@@ -96,7 +96,8 @@ static ModelPoint Drawn(const GearPair& pair, ModelPoint p) {
     if (!pair.swapped) {
         return p;
     }
-    return {pair.data.mesh.centreDistance - p.x, -p.y};
+    // 0 - y rather than -y: a point on the line of centres keeps a plain 0, never -0.
+    return {pair.data.mesh.centreDistance - p.x, 0.0 - p.y};
 }
 
 PairProblem ComputeGearPair(const GearParameters& p, const GearCut& cut, const MateChoice& choice,
@@ -196,15 +197,6 @@ static void ActionFrame(const GearPair& pair, ModelPoint* pitch, ModelPoint* t1,
     }
 }
 
-void LineOfAction(const GearPair& pair, ModelPoint* start, ModelPoint* end) {
-    ModelPoint pitch;
-    ModelPoint t1;
-    ModelPoint t2;
-    ActionFrame(pair, &pitch, &t1, &t2);
-    *start = Drawn(pair, t1);
-    *end = Drawn(pair, t2);
-}
-
 // The point reach along the line from the tangent point t toward the pitch point.
 static ModelPoint Toward(ModelPoint t, ModelPoint pitch, double reach) {
     const double length = hypot(pitch.x - t.x, pitch.y - t.y);
@@ -225,6 +217,35 @@ void ActiveContact(const GearPair& pair, ModelPoint* start, ModelPoint* end) {
     };
     *start = Drawn(pair, Toward(t2, pitch, reach(pair.data.mate)));
     *end = Drawn(pair, Toward(t1, pitch, reach(pair.data.gear)));
+}
+
+// Outside, the tangent points bound the pitch point and the path of contact. Inside a ring
+// both tangent points lie on one side of the pitch point, and the contact runs past the
+// pinion's: the line then reaches from the ring's tangent point to the far end of the path.
+void LineOfAction(const GearPair& pair, ModelPoint* start, ModelPoint* end) {
+    ModelPoint pitch;
+    ModelPoint t1;
+    ModelPoint t2;
+    ActionFrame(pair, &pitch, &t1, &t2);
+    if (!IsInternalPair(pair)) {
+        *start = Drawn(pair, t1);
+        *end = Drawn(pair, t2);
+        return;
+    }
+    ModelPoint points[4];
+    points[0] = Drawn(pair, t1);
+    points[1] = Drawn(pair, pitch);
+    ActiveContact(pair, &points[2], &points[3]);
+    *start = Drawn(pair, t2);
+    *end = points[0];
+    double farthest = 0;
+    for (const ModelPoint& p : points) {
+        const double d = hypot(p.x - start->x, p.y - start->y);
+        if (d > farthest) {
+            farthest = d;
+            *end = p;
+        }
+    }
 }
 
 ModelPoint PitchPoint(const GearPair& pair) {

@@ -63,7 +63,9 @@ bool IsInternalPair(const GearPair& pair);
 // that gear clockwise), the mate following by the tooth ratio.
 void RollGearPair(GearPair* pair, int steps);
 
-// The line of action's ends in the plane of the pair: where it touches the base circles.
+// The line of action's ends in the plane of the pair: outside, where it touches the base
+// circles; inside a ring, from where it touches the ring's base circle to the farthest of the
+// pinion's tangent point, the pitch point and the path of contact.
 void LineOfAction(const GearPair& pair, ModelPoint* start, ModelPoint* end);
 
 // The path of contact on the line of action, from where the one tip circle crosses it to

@@ -56,6 +56,7 @@ enum ParameterRule {
     kRuleRingTrimmed,                // the cutter trims the ring; limit: the least tooth count
     kRuleRingTrimmedByAnyCount,      // ... and no ring of up to kMaxToothCount teeth escapes
     kRuleRimInsideRoot,              // limit: the root diameter, exclusive
+    kRuleRimTooLarge,                // limit: the largest rim diameter, inclusive
 };
 
 struct ParameterProblem {

@@ -12,6 +12,11 @@ OutlineChoice DefaultOutlineChoice(const GearParameters& p) {
     return {kOutlineFitted, DefaultOutlineTolerance(p)};
 }
 
+double CoarsestFitTolerance(const GearParameters& p) {
+    return 1e-2 * p.module;
+}
+
 bool OutlineToleranceAccepted(const GearParameters& p, double tolerance) {
-    return std::isfinite(tolerance) && tolerance > 0 && tolerance >= LeastFitTolerance(p);
+    return std::isfinite(tolerance) && tolerance > 0 && tolerance >= LeastFitTolerance(p) &&
+           tolerance <= CoarsestFitTolerance(p);
 }

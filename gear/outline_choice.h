@@ -22,6 +22,11 @@ double DefaultOutlineTolerance(const GearParameters& p);
 // The fitted outline at the default tolerance.
 OutlineChoice DefaultOutlineChoice(const GearParameters& p);
 
-// True when the fit reaches tolerance for gear p (accepted by CheckGearParameters): a number
-// no smaller than LeastFitTolerance(p), hence above 0.
+// The coarsest tolerance: a hundredth of the module, a hundred times the default. Coarser,
+// the arcs would stray visibly from the tooth, and no arc may be shorter than the tolerance,
+// which a short fillet cannot give.
+double CoarsestFitTolerance(const GearParameters& p);
+
+// True when the fit reaches tolerance for gear p (accepted by CheckGear): a number from
+// LeastFitTolerance(p) to CoarsestFitTolerance(p).
 bool OutlineToleranceAccepted(const GearParameters& p, double tolerance);

@@ -51,7 +51,7 @@ bool FindUndercutCrossing(const RackFlank& f, UndercutCrossing* crossing) {
         return false;
     }
     double radius = 0;
-    FilletBeyondInvolute(f.p, f.alpha, f.g, theta, &radius, &crossing->involuteTheta);
+    RackFilletBeyondInvolute(f.p, f.alpha, f.g, theta, &radius, &crossing->involuteTheta);
     crossing->filletTheta = theta;
     crossing->point = FilletPointAt(f.p, f.g, theta);
     return true;

@@ -180,6 +180,10 @@ static ShaperProblem CheckRing(const GearParameters& p, const ShaperSetup& setup
     if (!(setup.rimDiameter > 2 * c.rootRadius) || !std::isfinite(setup.rimDiameter)) {
         return ProblemOf(kShaperRimInsideRoot, kShaperFieldRimDiameter, 2 * c.rootRadius);
     }
+    if (!(setup.rimDiameter <= kRimRootRatio * 2 * c.rootRadius)) {
+        return ProblemOf(kShaperRimTooLarge, kShaperFieldRimDiameter,
+                         kRimRootRatio * 2 * c.rootRadius);
+    }
     return Accepted();
 }
 

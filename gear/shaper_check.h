@@ -36,9 +36,14 @@ enum ShaperRule {
     kShaperRingTrimmed,    // the cutter would trim the ring's tips as it is fed in; limit:
                            // the least ring tooth count (0: none up to kMaxToothCount)
     kShaperRimInsideRoot,  // limit: the root diameter, exclusive
+    kShaperRimTooLarge,    // limit: kRimRootRatio root diameters, inclusive
 };
 
 // Exactly one of gearField and field names the value to change, where the rule names one.
+// The largest rim, in root diameters: far past any ring a part holds, and it keeps every
+// number a drawing of the ring prints a plain one.
+const double kRimRootRatio = 1000.0;
+
 struct ShaperProblem {
     ShaperRule rule;
     ParameterRule gearRule;  // for kShaperGearRule: which of the gear's rules refused

@@ -31,10 +31,9 @@ double CuttingPressureAngle(const GearParameters& p, const ShaperSetup& setup) {
     return InverseInvolute(2 * tan(alpha) * x / z + Involute(alpha));
 }
 
-// The roll angle at which the involute's contact lies this far from the gear's interference
-// point along the line of action (negative: on the undercut branch). There the tangent from
-// the pitch point touches the base circle a_w0 clockwise of it (a ring: anticlockwise).
-static double InvoluteRoll(const ShaperCutting& c, double distance) {
+// There the tangent from the pitch point touches the base circle a_w0 clockwise of it (a
+// ring: anticlockwise).
+double ShaperInvoluteRoll(const ShaperCutting& c, double distance) {
     return c.involuteStart + c.sense * (distance / c.baseRadius - c.pressureAngle);
 }
 
@@ -77,8 +76,8 @@ ShaperCutting ComputeShaperCutting(const GearParameters& p, const ShaperSetup& s
     c.cutterInterferenceRadius = hypot(c.baseRadius, betweenInterference);
     c.tipBeyondCutterInterference = s * (c.tipRadius - c.cutterInterferenceRadius) > 0;
     c.rollStart = -c.roundingCentreAngle / c.ratio;
-    c.rollTransition = InvoluteRoll(c, c.transitionDistance);
-    c.rollEnd = InvoluteRoll(c, sqrt(Square(c.tipRadius) - Square(c.baseRadius)));
+    c.rollTransition = ShaperInvoluteRoll(c, c.transitionDistance);
+    c.rollEnd = ShaperInvoluteRoll(c, sqrt(Square(c.tipRadius) - Square(c.baseRadius)));
     return c;
 }
 

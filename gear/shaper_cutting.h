@@ -65,5 +65,9 @@ double CuttingPressureAngle(const GearParameters& p, const ShaperSetup& setup);
 // The cutting mesh and the roll angles for p (accepted by CheckShaperCut).
 ShaperCutting ComputeShaperCutting(const GearParameters& p, const ShaperSetup& setup);
 
+// The roll angle at which the involute's contact lies this far from the gear's interference
+// point along the line of action (negative: on the undercut branch).
+double ShaperInvoluteRoll(const ShaperCutting& c, double distance);
+
 // A ring's rim when none is given: the root diameter and two modules of body.
 double DefaultRimDiameter(const GearParameters& p, const ShaperSetup& setup);

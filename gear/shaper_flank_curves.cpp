@@ -32,15 +32,6 @@ static CurveSample InvoluteSample(const void* context, double t) {
     return {point, DirectionNear(at.derivative, f.involuteSign, f.involuteMiddle)};
 }
 
-// The involute's roll angle where it passes through radius on the branch that reaches the
-// tip: the string unwound from the base circle is sqrt(r^2/rb^2 - 1) long, in radians.
-static double InvoluteRollAt(const ShaperCutting& c, double radius) {
-    const double tipUnwound = c.rollEnd + c.sense * c.pressureAngle - c.involuteStart;
-    const double ratio = radius / c.baseRadius;
-    const double unwound = std::sqrt(std::fmax(ratio * ratio - 1, 0));
-    return c.involuteStart + SignOf(tipUnwound) * unwound - c.sense * c.pressureAngle;
-}
-
 bool ShaperFlankOf(const GearParameters& p, const ShaperSetup& setup, ShaperFlank* flank) {
     ShaperFlank& f = *flank;
     f.c = ComputeShaperCutting(p, setup);
@@ -55,7 +46,11 @@ bool ShaperFlankOf(const GearParameters& p, const ShaperSetup& setup, ShaperFlan
         }
         const ModelPoint point = ShaperFilletAt(c, crossing).point;
         f.filletEnd = crossing;
-        f.involuteFrom = InvoluteRollAt(c, std::hypot(point.x, point.y));
+        // On the involute's branch that reaches the tip, its contact on the circle through
+        // the crossing lies sqrt(r^2 - rb^2) along the line of action.
+        const double radius = std::hypot(point.x, point.y);
+        f.involuteFrom = ShaperInvoluteRoll(
+            c, std::sqrt(std::fmax(radius * radius - c.baseRadius * c.baseRadius, 0)));
         f.corner = true;
     }
     f.join = ShaperFilletAt(c, f.filletEnd).point;

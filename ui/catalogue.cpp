@@ -386,8 +386,13 @@ static constexpr CatalogueEntry kCatalogue[] = {
      "도면 단위(mm)로 넣은 길이 그대로 기억합니다. 비워 두면 모듈의 1/10000(이 기어는 %g)입니다.",
      "A length in drawing units (mm), kept as typed. Left empty: a ten-thousandth of the "
      "module (%g for this gear)."},
-    {kTextRuleOutlineTolerance, "%s의 값은 이 기어에서 %g 이상인 수여야 합니다.",
-     "%s must be a number, at least %g for this gear."},
+    {kTextRuleOutlineTolerance, "%s의 값은 이 기어에서 %g 이상 %g 이하인 수여야 합니다.",
+     "%s must be a number from %g to %g for this gear."},
+    {kTextRuleRimTooLarge,
+     "림이 내접 기어에 비해 너무 큽니다: 이뿌리원 지름의 1000배까지입니다.\n%s의 값은 %.4f "
+     "이하여야 합니다.",
+     "The rim is too large for the ring: a thousand times its root diameter at most.\n%s must be "
+     "at most %.4f."},
 };
 
 static constexpr bool EveryIdInItsPlace() {

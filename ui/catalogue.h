@@ -234,6 +234,7 @@ enum TextId {
     kTextOutlineTolerance,
     kTextOutlineToleranceNote,
     kTextRuleOutlineTolerance,
+    kTextRuleRimTooLarge,
 
     kTextCount,
 };

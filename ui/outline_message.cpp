@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "gear/fitted_flank.h"
+#include "gear/outline_choice.h"
 #include "ui/parameter_message.h"
 
 void FormatToleranceRefusal(const GearParameters& p, Language language, char* text, size_t size) {
@@ -13,6 +14,6 @@ void FormatToleranceRefusal(const GearParameters& p, Language language, char* te
     }
     char named[256];
     snprintf(named, sizeof named, Text(kTextFieldInSentence, language), label);
-    FormatFieldText(kTextRuleOutlineTolerance, language, named, LeastFitTolerance(p), 0,
-                    text + head, size - head);
+    FormatFieldText(kTextRuleOutlineTolerance, language, named, LeastFitTolerance(p),
+                    CoarsestFitTolerance(p), text + head, size - head);
 }

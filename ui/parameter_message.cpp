@@ -55,6 +55,7 @@ static const RuleSentence kRuleSentences[] = {
     {kRuleRingTrimmed, kTextRuleRingTrimmed, kProblemLimit},
     {kRuleRingTrimmedByAnyCount, kTextRuleRingTrimmedByAnyCount, kNoLimit},
     {kRuleRimInsideRoot, kTextRuleRimInsideRoot, kProblemLimit},
+    {kRuleRimTooLarge, kTextRuleRimTooLarge, kProblemLimit},
 };
 
 void FormatFieldText(TextId id, Language language, const char* fieldName, double first,

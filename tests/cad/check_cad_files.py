@@ -218,6 +218,15 @@ def check_pair(involute, folder):
             base = pitch * math.cos(math.radians(20))
             check(math.isclose(off, base, rel_tol=1e-9),
                   f"pair: the line of action touches the base circle about {centre}")
+    # A ring as the gear with its default pinion (25 teeth, the rack's) inside at a = 25.
+    path = f"{folder}/ring-pair.dxf"
+    run = subprocess.run([involute, "pair", "dxf", "--internal", "--teeth", "50",
+                          "--mate-teeth", "25", "-o", path])
+    check(run.returncode == 0, "ring pair: involute pair dxf exits 0")
+    msp = read_dxf(path, "ring pair")
+    check_dxf(msp, "ring pair ring", 50, 50.0, 48.0, 52.5, False, False, rim=56.5)
+    check_dxf(msp, "ring pair pinion", 25, 25.0, 27.0, 22.5, False, False, prefix="MATE_",
+              centre=(25, 0))
     path = f"{folder}/pair.svg"
     run = subprocess.run([involute, "pair", "svg", *PAIR, "-o", path])
     check(run.returncode == 0, "pair: involute pair svg exits 0")

@@ -43,7 +43,7 @@ TEST(Catalogue, EveryTextHasBothColumnsTakingTheSameArguments) {
 }
 
 TEST(Catalogue, EveryRefusalNamesTheFieldInBothLanguages) {
-    for (int rule = kRuleToothCountRange; rule <= kRuleRimInsideRoot; rule++) {
+    for (int rule = kRuleToothCountRange; rule <= kRuleRimTooLarge; rule++) {
         for (const GearFieldSpec& spec : kGearFields) {
             const ParameterProblem problem = {static_cast<ParameterRule>(rule), spec.field, 1.5};
             for (Language language : {kKorean, kEnglish}) {
@@ -73,18 +73,18 @@ TEST(Catalogue, EnglishMessagesAreCompleteSentencesWithTheLimit) {
 }
 
 // The settings dialog's refusal names the box and the finest tolerance the gear allows.
-TEST(Catalogue, ToleranceRefusalNamesTheBoxAndTheLeastTolerance) {
+TEST(Catalogue, ToleranceRefusalNamesTheBoxAndTheRange) {
     GearParameters p = DefaultGearParameters();
     p.module = 5;
     char text[512];
     FormatToleranceRefusal(p, kEnglish, text, sizeof text);
     EXPECT_STREQ(text,
-                 "The value of 'Tolerance' cannot be accepted.\n\n'Tolerance' must be a number, "
-                 "at least 5e-09 for this gear.");
+                 "The value of 'Tolerance' cannot be accepted.\n\n'Tolerance' must be a number "
+                 "from 5e-09 to 0.05 for this gear.");
     FormatToleranceRefusal(p, kKorean, text, sizeof text);
     EXPECT_STREQ(text,
                  "'허용오차' 값을 받아들일 수 없습니다.\n\n허용오차의 값은 이 기어에서 5e-09 "
-                 "이상인 수여야 합니다.");
+                 "이상 0.05 이하인 수여야 합니다.");
 }
 
 }  // namespace

@@ -64,6 +64,44 @@ TEST(InternalPair, RingTipOnTheRackCutPinionsFilletShowsOnFormCircleAndTeeth) {
     EXPECT_NEAR(2 * pair.check.mateRadius, PairSideOf(pair, 1).tipDiameter, 0.1);
 }
 
+// Where a point lies along the segment from a to b: 0 at a, 1 at b; and how far off it.
+double Along(ModelPoint a, ModelPoint b, ModelPoint p, double* off) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length = std::hypot(dx, dy);
+    *off = std::fabs(dx * (p.y - a.y) - dy * (p.x - a.x)) / length;
+    return ((p.x - a.x) * dx + (p.y - a.y) * dy) / (length * length);
+}
+
+// The drawn line of action holds the pitch point and the whole path of contact, outside and
+// inside a ring, whichever gear is current.
+TEST(InternalPair, LineOfActionHoldsThePitchPointAndThePathOfContact) {
+    static GearPair pair;
+    GearParameters ring = Module(1, 50);
+    MateChoice pinion = DefaultMateChoice(ring, DefaultShaperCut(true));
+    GearParameters gear = Module(1, 24);
+    const MateChoice external = DefaultMateChoice(gear, RackCut());
+    for (int k = 0; k < 3; k++) {
+        const PairProblem problem =
+            k == 0   ? InsideRing(20, 60, 0, &pair)
+            : k == 1 ? ComputeGearPair(ring, DefaultShaperCut(true), pinion, &pair)
+                     : ComputeGearPair(gear, RackCut(), external, &pair);
+        ASSERT_EQ(problem.pair, kPairAccepted) << k;
+        ModelPoint a;
+        ModelPoint b;
+        LineOfAction(pair, &a, &b);
+        ModelPoint contact[2];
+        ActiveContact(pair, &contact[0], &contact[1]);
+        for (ModelPoint p : {PitchPoint(pair), contact[0], contact[1]}) {
+            double off = 0;
+            const double t = Along(a, b, p, &off);
+            EXPECT_LT(off, 1e-9) << k;
+            EXPECT_GE(t, -1e-12) << k;
+            EXPECT_LE(t, 1 + 1e-12) << k;
+        }
+    }
+}
+
 // The ring as the current gear: the same pair, the values named for the ring first and the
 // ring standing about the origin with its pinion at (a, 0).
 TEST(InternalPair, ARingAsTheCurrentGearKeepsThePairAndStandsAtTheOrigin) {
