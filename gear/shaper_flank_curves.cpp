@@ -16,20 +16,23 @@ static double DirectionNear(ModelPoint derivative, double sign, double middle) {
     return middle + std::remainder(angle - middle, kFullTurn);
 }
 
+// A curve's sample at parameter t: its roll angle sign t, where the shared point is taken
+// as the fillet reaches it.
+static CurveSample SampleAt(const ShaperFlank& f, CurvePoint (*at)(const ShaperCutting&, double),
+                            double sign, double joinRoll, double middle, double t) {
+    const double roll = sign * t;
+    const CurvePoint curve = at(f.c, roll);
+    return {roll == joinRoll ? f.join : curve.point, DirectionNear(curve.derivative, sign, middle)};
+}
+
 static CurveSample FilletSample(const void* context, double t) {
     const ShaperFlank& f = *static_cast<const ShaperFlank*>(context);
-    const double roll = f.filletSign * t;
-    const CurvePoint at = ShaperFilletAt(f.c, roll);
-    const ModelPoint point = roll == f.filletEnd ? f.join : at.point;
-    return {point, DirectionNear(at.derivative, f.filletSign, f.filletMiddle)};
+    return SampleAt(f, ShaperFilletAt, f.filletSign, f.filletEnd, f.filletMiddle, t);
 }
 
 static CurveSample InvoluteSample(const void* context, double t) {
     const ShaperFlank& f = *static_cast<const ShaperFlank*>(context);
-    const double roll = f.involuteSign * t;
-    const CurvePoint at = ShaperInvoluteAt(f.c, roll);
-    const ModelPoint point = roll == f.involuteFrom ? f.join : at.point;
-    return {point, DirectionNear(at.derivative, f.involuteSign, f.involuteMiddle)};
+    return SampleAt(f, ShaperInvoluteAt, f.involuteSign, f.involuteFrom, f.involuteMiddle, t);
 }
 
 bool ShaperFlankOf(const GearParameters& p, const ShaperSetup& setup, ShaperFlank* flank) {
