@@ -13,16 +13,16 @@
 
 // The tool's option for a field, as the user types it.
 const char* OptionOfField(GearField field) {
-    return field == kFieldNone ? "" : GearFieldSpecOf(field).option;
+    return field == kFieldNone ? "" : GearFieldRowOf(field).option;
 }
 
 // How the help describes a field's range: "1 to 9999", "above 0, at most 1000000".
-static void DescribeRange(const GearFieldSpec& spec, char* text, size_t size) {
-    const char* from = spec.lowestEnd == kEndIncluded ? "" : "above ";
-    const char* to = spec.highestEnd == kEndIncluded
-                         ? (spec.lowestEnd == kEndIncluded ? " to " : ", at most ")
+static void DescribeRange(const GearFieldRow& row, char* text, size_t size) {
+    const char* from = row.lowestEnd == kEndIncluded ? "" : "above ";
+    const char* to = row.highestEnd == kEndIncluded
+                         ? (row.lowestEnd == kEndIncluded ? " to " : ", at most ")
                          : ", below ";
-    snprintf(text, size, "%s%.10g%s%.10g", from, spec.lowest, to, spec.highest);
+    snprintf(text, size, "%s%.10g%s%.10g", from, row.lowest, to, row.highest);
 }
 
 void PrintUsage() {
@@ -52,13 +52,13 @@ void PrintUsage() {
         "\n"
         "options (default in brackets):\n");
     const GearParameters defaults = DefaultGearParameters();
-    for (const GearFieldSpec& spec : kGearFields) {
+    for (const GearFieldRow& row : kGearFields) {
         char range[96];
-        DescribeRange(spec, range, sizeof range);
-        printf("  %-22s %s%s, %s [%g]\n", spec.option, Text(spec.label, kEnglish), spec.unit, range,
-               GearFieldValue(spec, defaults));
-        if (spec.alias != nullptr) {
-            printf("  %-22s the same as %s\n", spec.alias, spec.option);
+        DescribeRange(row, range, sizeof range);
+        printf("  %-22s %s%s, %s [%g]\n", row.option, Text(row.label, kEnglish), row.unit, range,
+               GearFieldValue(row, defaults));
+        if (row.alias != nullptr) {
+            printf("  %-22s the same as %s\n", row.alias, row.option);
         }
     }
     printf("  %-22s %s\n", "-o FILE",
@@ -81,27 +81,27 @@ void PrintUsage() {
 }
 
 // Reads the field's value strictly and stores it in the request's gear.
-static bool StoreFieldValue(const GearFieldSpec& spec, const char* option, const char* text,
+static bool StoreFieldValue(const GearFieldRow& row, const char* option, const char* text,
                             CliRequest* request) {
-    const bool whole = spec.kind == kWholeField;
+    const bool whole = row.kind == kWholeField;
     int integer = 0;
     double real = 0;
     if (whole ? !ReadWholeNumberOption(text, &integer) : !ReadNumberOption(text, &real)) {
         PrintNotANumber(option, text, whole);
         return false;
     }
-    SetGearFieldValue(spec, whole ? integer : real, &request->parameters);
+    SetGearFieldValue(row, whole ? integer : real, &request->parameters);
     return true;
 }
 
 // The field whose option (or its older alias) is name[0..length), or null.
-static const GearFieldSpec* FindField(const char* name, size_t length) {
-    for (const GearFieldSpec& spec : kGearFields) {
-        const char* const names[] = {spec.option, spec.alias};
+static const GearFieldRow* FindField(const char* name, size_t length) {
+    for (const GearFieldRow& row : kGearFields) {
+        const char* const names[] = {row.option, row.alias};
         for (const char* option : names) {
             if (option != nullptr && strlen(option) == length &&
                 strncmp(option, name, length) == 0) {
-                return &spec;
+                return &row;
             }
         }
     }
@@ -180,7 +180,7 @@ static bool ParseOptions(int argc, char** argv, int first, CliRequest* request) 
         // Both "--teeth 12" and "--teeth=12".
         const char* equals = strchr(word, '=');
         const size_t length = equals != nullptr ? static_cast<size_t>(equals - word) : strlen(word);
-        const GearFieldSpec* field = FindField(word, length);
+        const GearFieldRow* field = FindField(word, length);
         const bool output = IsOutputOption(word, length);
         const DrawingOption drawing = DrawingOptionOf(word, length);
         const bool drawingFile =

@@ -3,7 +3,7 @@
 #include "gear/gear_limits.h"
 #include "ui/resource.h"
 
-const GearFieldSpec kGearFields[kGearFieldCount] = {
+const GearFieldRow kGearFields[kGearFieldCount] = {
     {kFieldToothCount, kWholeField, &GearParameters::toothCount, nullptr, 1, kEndIncluded,
      kMaxToothCount, kEndIncluded, kTextFieldToothCount, "", "--teeth", nullptr, IDC_LABEL_TEETH,
      IDC_TEETH, "%d"},
@@ -33,7 +33,7 @@ const GearFieldSpec kGearFields[kGearFieldCount] = {
      nullptr, IDC_LABEL_FILLET_DIVISIONS, IDC_FILLET_DIVISIONS, "%d"},
 };
 
-const GearFieldSpec kCutFields[kCutFieldCount] = {
+const GearFieldRow kCutFields[kCutFieldCount] = {
     {kFieldCutterTeeth, kWholeField, nullptr, nullptr, 1, kEndIncluded, kMaxToothCount,
      kEndIncluded, kTextFieldCutterTeeth, "", "--cutter-teeth", nullptr, IDC_CUT_LABEL_TEETH,
      IDC_CUT_TEETH, "%d"},
@@ -45,28 +45,28 @@ const GearFieldSpec kCutFields[kCutFieldCount] = {
      IDC_CUT_RIM, "%.4f"},
 };
 
-const GearFieldSpec& GearFieldSpecOf(GearField field) {
-    for (const GearFieldSpec& spec : kGearFields) {
-        if (spec.field == field) {
-            return spec;
+const GearFieldRow& GearFieldRowOf(GearField field) {
+    for (const GearFieldRow& row : kGearFields) {
+        if (row.field == field) {
+            return row;
         }
     }
-    for (const GearFieldSpec& spec : kCutFields) {
-        if (spec.field == field) {
-            return spec;
+    for (const GearFieldRow& row : kCutFields) {
+        if (row.field == field) {
+            return row;
         }
     }
     return kGearFields[0];
 }
 
-double GearFieldValue(const GearFieldSpec& spec, const GearParameters& p) {
-    return spec.kind == kWholeField ? p.*spec.whole : p.*spec.real;
+double GearFieldValue(const GearFieldRow& row, const GearParameters& p) {
+    return row.kind == kWholeField ? p.*row.whole : p.*row.real;
 }
 
-void SetGearFieldValue(const GearFieldSpec& spec, double value, GearParameters* p) {
-    if (spec.kind == kWholeField) {
-        p->*spec.whole = static_cast<int>(value);
+void SetGearFieldValue(const GearFieldRow& row, double value, GearParameters* p) {
+    if (row.kind == kWholeField) {
+        p->*row.whole = static_cast<int>(value);
     } else {
-        p->*spec.real = value;
+        p->*row.real = value;
     }
 }

@@ -13,7 +13,7 @@ enum FieldKind { kWholeField, kRealField };
 // Where a range's ends lie: included, or only approached.
 enum RangeEnd { kEndIncluded, kEndExcluded };
 
-struct GearFieldSpec {
+struct GearFieldRow {
     GearField field;
     FieldKind kind;
     int GearParameters::*whole;    // the member of a whole field, else null
@@ -34,18 +34,18 @@ struct GearFieldSpec {
 const int kGearFieldCount = 9;
 
 // In the order the data dialog fills and reads its boxes.
-extern const GearFieldSpec kGearFields[kGearFieldCount];
+extern const GearFieldRow kGearFields[kGearFieldCount];
 
 // The shaper cutter's teeth and shift and a ring's rim: their labels, options and ranges
 // (their values live in GearCut, set in the Gear Type and Cutter dialog).
 const int kCutFieldCount = 3;
-extern const GearFieldSpec kCutFields[kCutFieldCount];
+extern const GearFieldRow kCutFields[kCutFieldCount];
 
 // The entry of field, a gear field or a cut field (kFieldNone: the first gear field).
-const GearFieldSpec& GearFieldSpecOf(GearField field);
+const GearFieldRow& GearFieldRowOf(GearField field);
 
 // The field's value in p, as a double.
-double GearFieldValue(const GearFieldSpec& spec, const GearParameters& p);
+double GearFieldValue(const GearFieldRow& row, const GearParameters& p);
 
 // Stores value into the field of p (a whole field takes it as it is, already whole).
-void SetGearFieldValue(const GearFieldSpec& spec, double value, GearParameters* p);
+void SetGearFieldValue(const GearFieldRow& row, double value, GearParameters* p);

@@ -48,8 +48,8 @@ void MateFieldName(const PairProblem& problem, const MateChoice& choice,
         case kMateFieldShared:
             break;
     }
-    const GearFieldSpec& spec = GearFieldSpecOf(problem.mate.field);
-    snprintf(text, size, "%s", sharedByOption ? spec.option : Text(spec.label, language));
+    const GearFieldRow& row = GearFieldRowOf(problem.mate.field);
+    snprintf(text, size, "%s", sharedByOption ? row.option : Text(row.label, language));
 }
 
 void FormatPairSentence(const PairProblem& problem, const GearParameters& gear,

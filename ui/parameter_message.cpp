@@ -9,7 +9,7 @@ const char* GearFieldLabel(GearField field, Language language) {
     if (field == kFieldNone) {
         return "";
     }
-    return Text(GearFieldSpecOf(field).label, language);
+    return Text(GearFieldRowOf(field).label, language);
 }
 
 // Which sentence says a rule, and whether its limits are the field's range or the
@@ -75,18 +75,18 @@ void FormatRuleSentence(const ParameterProblem& problem, Language language, cons
         if (sentence.rule != problem.rule) {
             continue;
         }
-        const GearFieldSpec& spec = GearFieldSpecOf(problem.field);
+        const GearFieldRow& row = GearFieldRowOf(problem.field);
         double first = 0;
         double second = 0;
         if (sentence.limits == kFieldRange) {
-            first = spec.lowest;
-            second = spec.highest;
+            first = row.lowest;
+            second = row.highest;
         } else if (sentence.limits == kProblemLimit) {
             first = problem.limit;
         }
         TextId id = sentence.text;
         // A real field whose range starts above its lowest value says so.
-        if (id == kTextRuleRealRange && spec.lowestEnd == kEndExcluded) {
+        if (id == kTextRuleRealRange && row.lowestEnd == kEndExcluded) {
             id = kTextRuleRealAboveRange;
         }
         FormatFieldText(id, language, fieldName, first, second, text, size);

@@ -20,8 +20,8 @@ static void ShowTexts(HWND dialog) {
     SetWindowTextUtf8(dialog, UiText(kTextGearDataCaption));
     SetControlTextUtf8(dialog, IDOK, UiText(kTextOk));
     SetControlTextUtf8(dialog, IDCANCEL, UiText(kTextCancel));
-    for (const GearFieldSpec& spec : kGearFields) {
-        SetControlTextUtf8(dialog, spec.labelControl, UiText(spec.label));
+    for (const GearFieldRow& row : kGearFields) {
+        SetControlTextUtf8(dialog, row.labelControl, UiText(row.label));
     }
     const struct {
         int control;
@@ -31,32 +31,32 @@ static void ShowTexts(HWND dialog) {
     for (const auto& maximum : maxima) {
         char text[64];
         snprintf(text, sizeof text, UiText(kTextDivisionsMaximum),
-                 static_cast<int>(GearFieldSpecOf(maximum.field).highest));
+                 static_cast<int>(GearFieldRowOf(maximum.field).highest));
         SetControlTextUtf8(dialog, maximum.control, text);
     }
 }
 
 static void ShowGearParameters(HWND dialog) {
-    for (const GearFieldSpec& spec : kGearFields) {
+    for (const GearFieldRow& row : kGearFields) {
         char text[kFieldTextSize];
-        if (spec.kind == kWholeField) {
-            snprintf(text, sizeof text, spec.format, currentGear.parameters.*spec.whole);
+        if (row.kind == kWholeField) {
+            snprintf(text, sizeof text, row.format, currentGear.parameters.*row.whole);
         } else {
-            snprintf(text, sizeof text, spec.format, currentGear.parameters.*spec.real);
+            snprintf(text, sizeof text, row.format, currentGear.parameters.*row.real);
         }
-        SetControlTextUtf8(dialog, spec.editControl, text);
+        SetControlTextUtf8(dialog, row.editControl, text);
     }
 }
 
 static GearParameters ReadGearParameters(HWND dialog) {
     GearParameters p = currentGear.parameters;
-    for (const GearFieldSpec& spec : kGearFields) {
+    for (const GearFieldRow& row : kGearFields) {
         char text[4 * kReadTextUnits];
-        ControlTextUtf8(dialog, spec.editControl, kReadTextUnits, text, sizeof text);
-        if (spec.kind == kWholeField) {
-            p.*spec.whole = ReadIntegerText(text);
+        ControlTextUtf8(dialog, row.editControl, kReadTextUnits, text, sizeof text);
+        if (row.kind == kWholeField) {
+            p.*row.whole = ReadIntegerText(text);
         } else {
-            p.*spec.real = ReadRealText(text);
+            p.*row.real = ReadRealText(text);
         }
     }
     return p;
@@ -67,7 +67,7 @@ static void ShowRefusal(HWND dialog, const ParameterProblem& problem) {
     char text[2048];
     FormatParameterMessage(problem, programLanguage, text, sizeof text);
     MessageBoxUtf8(dialog, text, UiText(kTextInputErrorCaption), MB_OK | MB_ICONWARNING);
-    HWND edit = GetDlgItem(dialog, GearFieldSpecOf(problem.field).editControl);
+    HWND edit = GetDlgItem(dialog, GearFieldRowOf(problem.field).editControl);
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
     SendMessageW(edit, EM_SETSEL, 0, -1);
 }

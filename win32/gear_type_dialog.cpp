@@ -35,8 +35,8 @@ static void ShowTexts(HWND dialog) {
     for (const auto& text : texts) {
         SetControlTextUtf8(dialog, text.control, UiText(text.text));
     }
-    for (const GearFieldSpec& spec : kCutFields) {
-        SetControlTextUtf8(dialog, spec.labelControl, UiText(spec.label));
+    for (const GearFieldRow& row : kCutFields) {
+        SetControlTextUtf8(dialog, row.labelControl, UiText(row.label));
     }
 }
 

@@ -34,8 +34,8 @@ void ExpectTexts(HWND dialog) {
                     "', expected '" + text + "'";
         }
     };
-    for (const GearFieldSpec& spec : kGearFields) {
-        expect(spec.labelControl, Say(spec.label));
+    for (const GearFieldRow& row : kGearFields) {
+        expect(row.labelControl, Say(row.label));
     }
     expect(IDOK, Say(kTextOk));
     expect(IDCANCEL, Say(kTextCancel));
@@ -64,7 +64,7 @@ void ExpectShown(const RunningProgram& program, const char* const* expected, con
 // dialog stays open with the focus in that box.
 HWND ExpectRefused(const RunningProgram& program, GearField field, const char* text,
                    const GearParameters& refused) {
-    const int id = GearFieldSpecOf(field).editControl;
+    const int id = GearFieldRowOf(field).editControl;
     const std::string what = std::string("'") + text + "' in box " + std::to_string(id);
     HWND dialog = OpenDataDialog(program);
     if (dialog == nullptr) {
@@ -81,7 +81,7 @@ HWND ExpectRefused(const RunningProgram& program, GearField field, const char* t
     const ParameterProblem problem = CheckGearParameters(refused);
     char expected[2048];
     FormatParameterMessage(problem, testLanguage, expected, sizeof expected);
-    const std::string label = Say(GearFieldSpecOf(field).label);
+    const std::string label = Say(GearFieldRowOf(field).label);
     Check(problem.field == field && MessageBoxText(box) == expected,
           what + ": the message names '" + label + "' and says why: " + MessageBoxText(box));
     PressKey(VK_RETURN);
@@ -107,7 +107,7 @@ void RefusedValuesChangeNothing(const RunningProgram& program) {
     };
     for (const auto& refusal : refusals) {
         GearParameters refused = p;
-        SetGearFieldValue(GearFieldSpecOf(refusal.field), refusal.value, &refused);
+        SetGearFieldValue(GearFieldRowOf(refusal.field), refusal.value, &refused);
         HWND dialog = ExpectRefused(program, refusal.field, refusal.text, refused);
         if (dialog != nullptr) {
             CloseWith(dialog, VK_ESCAPE, "Esc after a refusal");

@@ -44,12 +44,12 @@ TEST(Catalogue, EveryTextHasBothColumnsTakingTheSameArguments) {
 
 TEST(Catalogue, EveryRefusalNamesTheFieldInBothLanguages) {
     for (int rule = kRuleToothCountRange; rule <= kRuleRimTooLarge; rule++) {
-        for (const GearFieldSpec& spec : kGearFields) {
-            const ParameterProblem problem = {static_cast<ParameterRule>(rule), spec.field, 1.5};
+        for (const GearFieldRow& row : kGearFields) {
+            const ParameterProblem problem = {static_cast<ParameterRule>(rule), row.field, 1.5};
             for (Language language : {kKorean, kEnglish}) {
                 char text[1024];
                 FormatParameterMessage(problem, language, text, sizeof text);
-                const std::string label = Text(spec.label, language);
+                const std::string label = Text(row.label, language);
                 const std::string message = text;
                 EXPECT_NE(message.find(label), std::string::npos) << message;
                 EXPECT_NE(message.find(label, message.find("\n\n")), std::string::npos)
