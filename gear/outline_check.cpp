@@ -5,7 +5,8 @@
 #include "gear/gear_limits.h"
 #include "gear/gear_outline.h"
 
-// "On a circle" and "inside the ring" hold to this fraction of the tip radius.
+// "On a circle" and "between the circles" hold to this fraction of the outer circle's
+// radius: an external gear's tip circle, a ring's root circle.
 static const double kOnCircle = 1e-9;
 
 static double RadiusAt(const ToothProfile& profile, int i) {
@@ -26,9 +27,11 @@ static int TurnOfInvolute(const ToothProfile& profile, int nF, int last) {
     return turn;
 }
 
-static bool RisesFrom(const ToothProfile& profile, int turn, int last) {
-    for (int i = turn; i < last; i++) {
-        if (!(RadiusAt(profile, i + 1) > RadiusAt(profile, i))) {
+// Whether the radius only moves toward the tip circle from point first: it rises on an
+// external gear (sense 1) and falls on a ring (sense -1).
+static bool HeadsForTheTip(const ToothProfile& profile, int first, int last, double sense) {
+    for (int i = first; i < last; i++) {
+        if (!(sense * (RadiusAt(profile, i + 1) - RadiusAt(profile, i)) > 0)) {
             return false;
         }
     }
@@ -45,18 +48,22 @@ static bool InOwnHalfPitch(const ToothProfile& profile, int i, int n) {
 // The profile inside its half pitch and between the circles. The involute above its turn
 // leaving the half pitch means the flanks crossed below the tip: a pointed tooth. The
 // fillet and the undercut doing so, or looping out past the tip circle, mean that the
-// undercut has cut through this tooth or into the next.
+// undercut has cut through this tooth or into the next. A ring's circles lie the other way
+// round (its root circle outside) and its involute has no undercut branch: it only falls
+// from the fillet's end to the tip.
 static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry& g,
-                                     const ToothProfile& profile) {
+                                     const ToothProfile& profile, bool ring) {
     const int nF = p.filletDivisions;
     const int last = nF + p.involuteDivisions;
     const int n = p.toothCount;
-    const double tolerance = kOnCircle * g.tipRadius;
+    const double outer = ring ? g.rootRadius : g.tipRadius;
+    const double inner = ring ? g.tipRadius : g.rootRadius;
+    const double tolerance = kOnCircle * outer;
     if (!(std::fabs(RadiusAt(profile, 0) - g.rootRadius) <= tolerance &&
           std::fabs(RadiusAt(profile, last) - g.tipRadius) <= tolerance)) {
         return ParameterProblemOf(kRuleProfileOffCircles, kFieldPressureAngle, 0);
     }
-    const int turn = TurnOfInvolute(profile, nF, last);
+    const int turn = ring ? nF : TurnOfInvolute(profile, nF, last);
     for (int i = turn; i <= last; i++) {
         if (!InOwnHalfPitch(profile, i, n)) {
             return ParameterProblemOf(kRulePointedTooth, kFieldAddendum, 0);
@@ -72,11 +79,11 @@ static ParameterProblem CheckProfile(const GearParameters& p, const GearGeometry
     }
     for (int i = 0; i <= last; i++) {
         const double r = RadiusAt(profile, i);
-        if (!(r >= g.rootRadius - tolerance && r <= g.tipRadius + tolerance)) {
+        if (!(r >= inner - tolerance && r <= outer + tolerance)) {
             return ParameterProblemOf(kRuleProfileBeyondTip, kFieldPressureAngle, 0);
         }
     }
-    if (!RisesFrom(profile, turn, last)) {
+    if (!HeadsForTheTip(profile, turn, last, ring ? -1 : 1)) {
         return ParameterProblemOf(kRuleInvoluteTurnsBack, kFieldPressureAngle, 0);
     }
     return ParameterProblemOf(kRuleAccepted, kFieldNone, 0);
@@ -137,15 +144,16 @@ double LeastPrintableModule(const GearParameters& p, const GearGeometry& geometr
 }
 
 // Every arc sweeps less than a pitch, and every pair of neighbouring points of the
-// outline, arc ends included, prints as two different points.
-ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& g,
-                                    const ToothProfile& profile) {
+// outline, arc ends included, prints as two different points. The rounding of turned points
+// grows with the outline's largest radius, outerRadius.
+static ParameterProblem CheckWalkedOutline(const GearParameters& p, double outerRadius,
+                                           const ToothProfile& profile) {
     const ArcScan scan = ScanOutline(p, profile);
     if (scan.tooWide) {
         return ParameterProblemOf(kRuleArcTooWide, kFieldAddendum, 0);
     }
-    if (!(scan.nearest > kDistinctAtSixDecimals + kRotationNoise * g.tipRadius)) {
-        const double smallest = SmallestModule(scan, p.module, g.tipRadius);
+    if (!(scan.nearest > kDistinctAtSixDecimals + kRotationNoise * outerRadius)) {
+        const double smallest = SmallestModule(scan, p.module, outerRadius);
         if (!(smallest <= kMaxMagnitude)) {
             return ParameterProblemOf(kRulePointsCoincide, kFieldInvoluteDivisions, 0);
         }
@@ -156,9 +164,18 @@ ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry&
 
 ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeometry& geometry,
                                        const ToothProfile& profile) {
-    const ParameterProblem problem = CheckProfile(p, geometry, profile);
+    const ParameterProblem problem = CheckProfile(p, geometry, profile, false);
     if (problem.rule != kRuleAccepted) {
         return problem;
     }
-    return CheckWalkedOutline(p, geometry, profile);
+    return CheckWalkedOutline(p, geometry.tipRadius, profile);
+}
+
+ParameterProblem CheckRingOutline(const GearParameters& p, const GearGeometry& geometry,
+                                  const ToothProfile& profile) {
+    const ParameterProblem problem = CheckProfile(p, geometry, profile, true);
+    if (problem.rule != kRuleAccepted) {
+        return problem;
+    }
+    return CheckWalkedOutline(p, geometry.rootRadius, profile);
 }

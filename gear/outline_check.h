@@ -15,10 +15,11 @@
 ParameterProblem CheckGeneratedOutline(const GearParameters& p, const GearGeometry& geometry,
                                        const ToothProfile& profile);
 
-// The part of that check which holds for any flank, a ring's too: the tip and gap arcs of the
-// walked outline sweep less than a pitch and its neighbouring points print apart.
-ParameterProblem CheckWalkedOutline(const GearParameters& p, const GearGeometry& geometry,
-                                    const ToothProfile& profile);
+// The same for a ring's profile, computed for p: its circles the other way round (the root
+// circle outside, the involute falling from it to the tip circle inside), then the same
+// walk of the arcs and points. geometry's tip radius is the ring's inner circle.
+ParameterProblem CheckRingOutline(const GearParameters& p, const GearGeometry& geometry,
+                                  const ToothProfile& profile);
 
 // The least module at which every two neighbouring points of that outline print apart,
 // rounded up to three significant digits, from a profile computed at p.module; HUGE_VAL

@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "gear/ring_outline_check.h"
+#include "gear/outline_check.h"
 #include "gear/ring_trimming.h"
 #include "gear/shaper_profile.h"
-#include "gear/outline_check.h"
 
 // How far the cutter rounding's centre must clear its limits, per module and per unit of the
 // values involved: far above the rounding noise of the formulas, far below any design. The
